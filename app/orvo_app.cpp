@@ -1,0 +1,139 @@
+#include "app/orvo_app.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "core/command_line.h"
+#include "core/qt/main_window.h"
+#include "core/shutdown.h"
+#include "core/startup.h"
+#include "core/workbench.h"
+#include "platform/linux/linux_environment.h"
+#include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_instance_guard.h"
+#include "platform/linux/linux_program_output.h"
+#include "platform/linux/linux_termination_signals.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_user_interaction.h"
+
+namespace orvo {
+namespace {
+
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    }
+    return -1;
+}
+
+// Ends every open box or dialog as if cancelled, innermost first.
+void endModalWindows() {
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        else modal->close();
+        QCoreApplication::processEvents();
+        if (QApplication::activeModalWidget() == modal) break;
+    }
+}
+
+}  // namespace
+
+std::string executableFolder() {
+    char buffer[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return {};
+    std::string path(buffer, std::size_t(n));
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+struct OrvoApp::Parts {
+    LinuxFileSystem files;
+    LinuxEnvironment environment;
+    LinuxProgramOutput programs;
+    LinuxInstanceGuard instanceGuard;
+    LinuxTerminationSignals terminationSignals;
+    QtDesktop desktop;
+    QtUserInteraction ui;
+    Workbench workbench;
+};
+
+OrvoApp::OrvoApp() : parts_(std::make_unique<Parts>()) {}
+OrvoApp::~OrvoApp() = default;
+
+int OrvoApp::run(int argc, char** argv) {
+    Parts& p = *parts_;
+    int signalFd = p.terminationSignals.install();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Orvo");
+    QApplication::setApplicationDisplayName("Orvo");
+
+    CommandLine commandLine;
+    for (int i = 1; i < argc; ++i) commandLine.parameters.emplace_back(argv[i]);
+
+    MainWindow window;
+    p.ui.setMainWindow(&window);
+    p.ui.setModalHook([&window](bool opening) {
+        static bool restore = false;
+        if (opening) {
+            restore = window.stayOnTop();
+            if (restore) window.setStayOnTop(false);
+        } else if (restore) {
+            window.setStayOnTop(true);
+        }
+    });
+
+    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs}, commandLine);
+    if (startup.createMainWindow(executableFolder()) == StartupOutcome::Aborted) return 0;
+
+    if (!p.instanceGuard.claim(kInstanceName)) {
+        p.ui.showMessage({MessageKind::Warning,
+                          Startup::messageText(p.workbench, kAlreadyRunningMessage, "Orvo is already running."),
+                          MessageButtons::Ok, MessagePlacement::ScreenCentre});
+        return 0;
+    }
+    startup.finishProgramEntry();
+
+    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop});
+    window.onClose = [&shutdown] { shutdown.run(); };
+    window.onQuit = [&shutdown, &window] {
+        shutdown.recordWindowPosition();
+        window.close();
+    };
+
+    QSocketNotifier* signalNotifier = nullptr;
+    if (signalFd >= 0) {
+        signalNotifier = new QSocketNotifier(signalFd, QSocketNotifier::Read, &window);
+        QObject::connect(signalNotifier, &QSocketNotifier::activated, &window, [&] {
+            p.terminationSignals.drain();
+            p.ui.setEnding();
+            endModalWindows();
+            QTimer::singleShot(0, &window, [&window] { window.close(); });
+        });
+    }
+
+    window.show();
+    if (std::getenv("ORVO_REPORT_SHOWN")) {
+        // For the start-up benchmark: say when the window is up, then quit normally.
+        QTimer::singleShot(0, &window, [&window] {
+            std::fprintf(stderr, "orvo-shown rss_kb=%ld\n", residentKilobytes());
+            std::fflush(stderr);
+            window.close();
+        });
+    }
+    int status = application.exec();
+    shutdown.run();  // when the loop ended some other way than by closing the window
+    return status;
+}
+
+}  // namespace orvo

@@ -1,0 +1,43 @@
+#pragma once
+// Writing ConfigFile in full: every key the workbench owns, in its fixed
+// order, in one pass and one crash-safe file write. Keys, sections, comments
+// and lines the workbench does not own stay as they were.
+#include <optional>
+
+#include "platform/desktop.h"
+
+namespace orvo {
+
+class FileSystem;
+class UserInteraction;
+struct Workbench;
+
+struct WindowGeometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool tabPagesHidden = false;  // the speedbar is shown instead of the tabbed window
+};
+
+struct ConfigWriteContext {
+    FileSystem& files;
+    UserInteraction& ui;
+    ScreenSize screen;
+    // The main window as it stands; nothing for a pass without window geometry.
+    std::optional<WindowGeometry> window;
+};
+
+// Returns false when the file could not be written; the user has then been
+// told, if `ShowINIErrors` asks for it.
+bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context);
+
+// Hook for the editor profiles: writes the active profile's keys into the pass.
+// Does nothing until editor profiles exist.
+class ConfigFile;
+void writeActiveEditorProfile(const Workbench& workbench, ConfigFile& config);
+// Hook for the project marks: writes the marks of the active project section.
+// Does nothing until per-document parameters exist.
+void writeProjectMarks(const Workbench& workbench, ConfigFile& config);
+
+}  // namespace orvo

@@ -1,0 +1,19 @@
+#include "core/port_script.h"
+
+namespace orvo {
+
+PortText decodePortText(std::string_view stored) {
+    if (stored.empty() || stored.front() != '@') return {{}, std::string(stored)};
+    std::string_view rest = stored.substr(1);
+    std::size_t at = rest.find('@');
+    // Without a closing "@" the whole rest names the script and the text is empty.
+    if (at == std::string_view::npos) return {std::string(rest), {}};
+    return {std::string(rest.substr(0, at)), std::string(rest.substr(at + 1))};
+}
+
+std::string encodePortText(std::string_view script, std::string_view text) {
+    if (script.empty()) return std::string(text);
+    return "@" + std::string(script) + "@" + std::string(text);
+}
+
+}  // namespace orvo

@@ -1,0 +1,49 @@
+#pragma once
+// Shut-down: the document's parameters and ConfigFile are saved before the
+// editor is asked to quit and before any clean-up, so nothing later can lose
+// settings. Steps that belong to features still to come are named hooks.
+namespace orvo {
+
+class FileSystem;
+class MainWindowView;
+class UserInteraction;
+class Desktop;
+struct Workbench;
+
+struct ShutdownServices {
+    FileSystem& files;
+    UserInteraction& ui;
+    Desktop& desktop;
+};
+
+class Shutdown {
+public:
+    Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services);
+
+    // "Quit": records the tabbed window's position, then the window closes.
+    void recordWindowPosition();
+    // The sequence run when the main window closes. Runs once; a second call
+    // does nothing.
+    void run();
+    bool hasRun() const { return done_; }
+
+private:
+    bool writeParameterFileHook() { return true; }
+    bool deleteEnvironmentBatchFileHook() { return true; }
+    bool writeConfigurationStep();
+    bool editorSaveAndQuitHook() { return true; }
+    bool notifySpellCheckerHook() { return true; }
+    bool dropStayOnTop();
+    bool cleanUp();
+    bool quitDeletionHook() { return true; }
+    bool closeAuxiliaryWindowsHook() { return true; }
+    bool runClosingScriptInConsoleHook() { return true; }
+    bool startClosingScriptHook() { return true; }
+
+    Workbench& workbench_;
+    MainWindowView& view_;
+    ShutdownServices services_;
+    bool done_ = false;
+};
+
+}  // namespace orvo

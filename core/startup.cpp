@@ -1,0 +1,277 @@
+#include "core/startup.h"
+
+#include "core/config_defaults.h"
+#include "core/config_file.h"
+#include "core/config_keys.h"
+#include "core/config_location.h"
+#include "core/config_reader.h"
+#include "core/config_writer.h"
+#include "core/main_window_view.h"
+#include "core/search_path.h"
+#include "core/speedbar_layout.h"
+#include "core/text.h"
+#include "core/workbench.h"
+#include "jobs/templates.h"
+#include "platform/desktop.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/user_interaction.h"
+#include "setup/first_run_setup.h"
+
+namespace orvo {
+namespace {
+
+constexpr int kMainWindowHelpContext = 200;
+constexpr int kFirstMessageLine = 110;
+
+void warn(UserInteraction& ui, const std::string& text) {
+    ui.showMessage({MessageKind::Warning, text, MessageButtons::Ok, MessagePlacement::ScreenCentre});
+}
+
+std::string absoluteFrom(const std::string& folder, const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    return folder + path;
+}
+
+}  // namespace
+
+Startup::Startup(Workbench& workbench, MainWindowView& view, StartupServices services, CommandLine commandLine)
+    : workbench_(workbench), view_(view), services_(services), commandLine_(std::move(commandLine)) {
+    // Documents named on the command line are relative to the folder the
+    // workbench was started in; start-up changes the current folder before it
+    // looks at them.
+    if (commandLine_.namesDocument()) {
+        std::string launchFolder = services_.files.currentDirectory();
+        for (std::size_t i = 0; i < commandLine_.parameters.size() && i < 2; ++i)
+            commandLine_.parameters[i] = absoluteFrom(launchFolder, commandLine_.parameters[i]);
+    }
+}
+
+std::string Startup::messageText(const Workbench& workbench, int entry, const std::string& fallback) {
+    if (entry < 0 || entry >= int(workbench.messageTexts.size())) return fallback;
+    const std::string& text = workbench.messageTexts[entry];
+    return trim(text).empty() ? fallback : text;
+}
+
+StartupOutcome Startup::createMainWindow(const std::string& programDir) {
+    Workbench& w = workbench_;
+    view_.lockUpdates(true);
+    w.programDir = programDir;
+    w.OrvoSelectionsOptionsDir = programDir;
+    loadStartupLanguage();
+    view_.selectPage(MainPage::MainMenu);
+    view_.setHelpContext(kMainWindowHelpContext);
+    w.OrvoBTMDir = programDir.empty() ? services_.files.currentDirectory() : programDir;
+    w.mainPath.clear();
+    locateConfigFile();
+    if (!firstRun()) {
+        view_.lockUpdates(false);
+        return StartupOutcome::Aborted;
+    }
+    checkDistributionFolders();
+    buildSearchPathStep();
+    applyEnvironmentSectionHook();
+    readRemainingKeys();
+    resolveLanguageFilesHook();
+    setEditorEnvironmentHook();
+    showMainAndCurrentFile();
+    enterMainFolder();
+    fillUtilitiesListHook();
+    showDisplayTexts();
+    view_.moveTo(w.XScreenPos, w.YScreenPos);
+    autostartHook();
+    initPrinterOptionsHook();
+    setAutosaveTimerHook();
+    buildLanguageChoiceHook();
+    view_.setResizable(true);
+    applyMenuParameter();
+    applySpeedbarMode();
+    chooseHelpSystemHook();
+    takeCommandLineDocument();
+    if (w.firstRun) completeFirstRun();
+    writeEnvironmentBatchFileHook();
+    view_.setStayOnTop(w.StayOnTop);
+    ScreenSize screen = services_.desktop.screenSize();
+    const ScreenFactor& factor = w.screenFactors[0];
+    view_.resizeTo(int(factor.x * defaults::MainWindowWidth * screen.width / defaults::DesignScreenWidth + 0.5),
+                   int(factor.y * defaults::MainWindowHeight * screen.height / defaults::DesignScreenHeight + 0.5));
+    view_.lockUpdates(false);
+    return StartupOutcome::Ready;
+}
+
+void Startup::loadStartupLanguage() {
+    Workbench& w = workbench_;
+    w.uiStrings.clear();
+    if (auto text = services_.files.readFile(w.programDir + "US.SCR")) {
+        for (std::string& line : split(*text, '\n')) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            w.uiStrings.push_back(std::move(line));
+        }
+    }
+    w.messageTexts.assign(kMessageTextCount, " ");
+    for (int i = 0; i < kMessageTextCount && kFirstMessageLine + i < int(w.uiStrings.size()); ++i)
+        w.messageTexts[i] = w.uiStrings[kFirstMessageLine + i];
+}
+
+void Startup::locateConfigFile() {
+    Workbench& w = workbench_;
+    if (commandLine_.namesIniFile()) {
+        w.iniName = commandLine_.iniFileName();
+        w.iniDir = commandLine_.iniFileFolder();
+    } else {
+        w.iniName = kConfigFileName;
+        std::string userFolder = userConfigFolder(services_.environment);
+        w.iniDir = services_.files.fileExists(userFolder + w.iniName) ? userFolder : w.OrvoBTMDir;
+    }
+    w.firstRun = false;
+}
+
+bool Startup::firstRun() {
+    Workbench& w = workbench_;
+    ConfigFile config(services_.files, configFilePath(w));
+    w.OwnTeXTreeDir = config.text(key::OwnTeXTreeDir, kNoIniFileMark);
+    if (w.OwnTeXTreeDir != kNoIniFileMark && !commandLine_.asksInitialization()) return true;
+
+    w.ScreenFont = services_.desktop.hasFont("Tahoma") ? "Tahoma" : "Arial";
+    ScreenSize screen = services_.desktop.screenSize();
+    for (ScreenFactor& factor : w.screenFactors) {
+        factor.x = double(defaults::DesignScreenWidth) / screen.width;
+        factor.y = double(defaults::DesignScreenHeight) / screen.height;
+    }
+    w.ScreenFont = "Tahoma";
+    w.ScreenFontSize = 8;
+    w.OrvoLanguage = "US";
+    w.charsetName = "WESTERN";
+    // The initialization dialog is still to come: the first run takes the
+    // detected distribution and the usual choices as if Start were pressed.
+    std::string namedIniDir = w.iniDir;
+    applyFirstRunDefaults(w, services_.files, services_.environment, services_.programs);
+    // A ConfigFile named on the command line stays where it was named.
+    if (commandLine_.namesIniFile()) w.iniDir = namedIniDir;
+    w.firstRun = true;
+    return true;
+}
+
+void Startup::checkDistributionFolders() {
+    Workbench& w = workbench_;
+    ConfigFile config(services_.files, configFilePath(w));
+    w.Web2cDir = config.text(key::Web2cDir, w.Web2cDir);
+    if (!services_.files.directoryExists(w.Web2cDir)) warn(services_.ui, "Directory " + w.Web2cDir + " does't exist!");
+    w.SpellChecker = config.text(key::SpellChecker, defaults::SpellChecker);
+    w.Web2cBINDir = config.text(key::Web2cBINDir, w.Web2cBINDir);
+    if (!services_.files.directoryExists(w.Web2cBINDir))
+        warn(services_.ui, "Directory " + w.Web2cBINDir + " does't exist!");
+}
+
+void Startup::buildSearchPathStep() {
+    Workbench& w = workbench_;
+    SearchPathInput input {services_.environment.get("PATH").value_or(std::string()), w.Web2cBINDir,
+                           w.OwnTeXTreeDir, w.iniDir, w.OrvoBTMDir};
+    w.savedPath = buildSearchPath(input, [this](const std::string& folder) {
+        return services_.files.directoryExists(folder);
+    });
+    services_.environment.set("PATH", w.savedPath);
+}
+
+void Startup::readRemainingKeys() {
+    ConfigFile config(services_.files, configFilePath(workbench_));
+    readConfiguration(config, workbench_, {services_.files, services_.environment, services_.desktop.screenSize()});
+    view_.setScreenFont(workbench_.ScreenFont, workbench_.ScreenFontSize);
+}
+
+void Startup::showMainAndCurrentFile() {
+    Workbench& w = workbench_;
+    if (!w.MainFileName.empty() && services_.files.fileExists(w.mainPath + w.MainFileName)) {
+        view_.showMainFile(w.mainPath + w.MainFileName);
+    } else {
+        w.mainPath.clear();
+        w.MainFileName.clear();
+        view_.showMainFile("");
+    }
+    if (!services_.files.fileExists(w.CurrentFileName)) w.CurrentFileName.clear();
+    view_.showCurrentFile(w.CurrentFileName);
+    view_.showChoice(ChoiceField::Format, w.Format);
+    view_.showChoice(ChoiceField::SpellLanguage, w.SpellLanguageText);
+}
+
+void Startup::recomputeDviFileName() {
+    workbench_.dviFileName = workbench_.mainPath + baseName(workbench_.MainFileName) + ".DVI";
+}
+
+void Startup::enterMainFolder() {
+    Workbench& w = workbench_;
+    if (!w.mainPath.empty()) {
+        if (services_.files.directoryExists(w.mainPath)) services_.files.setCurrentDirectory(w.mainPath);
+        if (!w.MainFileName.empty()) readParameterFileHook();
+        recomputeDviFileName();
+    } else if (services_.files.directoryExists(w.OwnTeXTreeDir)) {
+        services_.files.setCurrentDirectory(w.OwnTeXTreeDir);
+    }
+}
+
+void Startup::showDisplayTexts() {
+    const Workbench& w = workbench_;
+    view_.showChoice(ChoiceField::Viewer, w.ViewerTXT);
+    view_.showChoice(ChoiceField::Printer, w.PrinterTXT);
+    view_.showChoice(ChoiceField::PrinterPort, w.PrinterPortTXT);
+    view_.showChoice(ChoiceField::BibTeXEditor, w.BibTeXEditorTXT);
+    view_.showChoice(ChoiceField::Editor, w.activeEditorSection);
+    view_.showChoice(ChoiceField::PrinterOptions, trimLeft(w.PrinterOptions));
+}
+
+void Startup::applyMenuParameter() {
+    if (!commandLine_.hasMenu()) return;
+    Workbench& w = workbench_;
+    w.Menubar = false;
+    w.SpeedbarImages = false;
+    w.XScreenPos = 0;
+    w.YScreenPos = 0;
+    view_.moveTo(0, 0);
+}
+
+void Startup::applySpeedbarMode() {
+    if (workbench_.Menubar) view_.setSpeedbarMode(true, workbench_.Verticalbar);
+}
+
+void Startup::takeCommandLineDocument() {
+    if (!commandLine_.namesDocument()) return;
+    Workbench& w = workbench_;
+    const std::vector<std::string>& p = commandLine_.parameters;
+    view_.showMainFile("");
+    view_.showCurrentFile("");
+    w.CurrentFileName.clear();
+    w.mainPath = folderOf(p[0]);
+    w.MainFileName = fileNameOf(p[0]);
+    if (services_.files.fileExists(p[0])) {
+        view_.showMainFile(p[0]);
+    } else {
+        w.mainPath.clear();
+        w.MainFileName.clear();
+    }
+    if (p.size() > 1) {
+        w.CurrentFileName = services_.files.fileExists(p[1]) ? p[1] : std::string();
+        view_.showCurrentFile(w.CurrentFileName);
+    }
+    readParameterFileHook();
+    recomputeDviFileName();
+}
+
+void Startup::completeFirstRun() {
+    Workbench& w = workbench_;
+    ScreenSize screen = services_.desktop.screenSize();
+    writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry()});
+    writeDefaultEditorProfilesHook();
+    writeDefaultEnvironmentHook();
+    refreshOwnTreeDatabaseHook();
+    w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
+                          double(defaults::DesignScreenHeight) / screen.height};
+}
+
+void Startup::finishProgramEntry() {
+    Workbench& w = workbench_;
+    if (w.Menubar)
+        w.speedbarLayout = speedbarLayoutNumber(w.UserSpeedbarPosition, w.SpeedbarLeft, w.SpeedbarTop, w.Verticalbar);
+    if (!w.ScaleFonts) view_.setScreenFont(w.ScreenFont, w.ScreenFontSize);
+}
+
+}  // namespace orvo

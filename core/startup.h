@@ -1,0 +1,88 @@
+#pragma once
+// Start-up: the fixed order in which the workbench finds ConfigFile, decides
+// on a first run, reads its configuration, builds PATH, restores the last
+// main file and fills the main window. Steps that belong to features still to
+// come are named hooks that do nothing yet.
+#include <string>
+
+#include "core/command_line.h"
+
+namespace orvo {
+
+class Desktop;
+class Environment;
+class FileSystem;
+class MainWindowView;
+class ProgramOutput;
+class UserInteraction;
+struct Workbench;
+
+struct StartupServices {
+    FileSystem& files;
+    Environment& environment;
+    UserInteraction& ui;
+    Desktop& desktop;
+    ProgramOutput& programs;
+};
+
+enum class StartupOutcome { Ready, Aborted };
+
+// Message entry shown by a second instance.
+inline constexpr int kAlreadyRunningMessage = 34;
+// The mark that one workbench is running.
+inline constexpr const char* kInstanceName = "Orvo for Windows";
+
+class Startup {
+public:
+    Startup(Workbench& workbench, MainWindowView& view, StartupServices services, CommandLine commandLine);
+
+    // The main-window creation. `programDir` is the executable's folder,
+    // ending in '/'. Aborted means the program ends without writing anything.
+    StartupOutcome createMainWindow(const std::string& programDir);
+
+    // The program entry's steps between the single-instance check and the
+    // message loop: the speedbar layout and the fixed font size.
+    void finishProgramEntry();
+
+    // The text of a message entry, or `fallback` while the entry is blank.
+    static std::string messageText(const Workbench& workbench, int entry, const std::string& fallback);
+
+private:
+    void loadStartupLanguage();
+    void locateConfigFile();
+    bool firstRun();
+    void checkDistributionFolders();
+    void buildSearchPathStep();
+    void readRemainingKeys();
+    void showMainAndCurrentFile();
+    void enterMainFolder();
+    void showDisplayTexts();
+    void applyMenuParameter();
+    void applySpeedbarMode();
+    void takeCommandLineDocument();
+    void completeFirstRun();
+    void recomputeDviFileName();
+
+    // Hooks for features still to come; each does nothing yet.
+    void applyEnvironmentSectionHook() {}
+    void resolveLanguageFilesHook() {}
+    void setEditorEnvironmentHook() {}
+    void readParameterFileHook() {}
+    void fillUtilitiesListHook() {}
+    void autostartHook() {}
+    void initPrinterOptionsHook() {}
+    void setAutosaveTimerHook() {}
+    void buildLanguageChoiceHook() {}
+    void chooseHelpSystemHook() {}
+    void writeDefaultEditorProfilesHook() {}
+    void writeDefaultEnvironmentHook() {}
+    void refreshOwnTreeDatabaseHook() {}
+    void writeEnvironmentBatchFileHook() {}
+
+    Workbench& workbench_;
+    MainWindowView& view_;
+    StartupServices services_;
+    CommandLine commandLine_;
+};
+
+}  // namespace orvo

@@ -1,0 +1,268 @@
+#include "jobs/templates.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvo {
+namespace {
+
+struct TextCase {
+    std::string input;
+    std::string expected;
+};
+
+TemplateValues workbenchValues() {
+    TemplateValues values;
+    values.mainPath = "/tex/";
+    values.mainFileName = "PAPER.TEX";
+    values.currentFileName = "/doc/PART1.TEX";
+    values.spellLanguage = "en_us";
+    values.orvoLanguage = "US";
+    values.windowLeft = 120;
+    values.windowTop = 45;
+    values.orvoBTMDir = "/orvo/btm/";
+    values.spellFile = "\"/tmp/spell.tex\"";
+    values.iniDir = "/home/u/.config/orvo/";
+    values.iniName = "ORVO.INI";
+    values.web2cBINDir = "/usr/bin/";
+    return values;
+}
+
+TEST(ExpandTemplate, ReplacesEachPlaceholderAndDeletesLeftoverAmpersands) {
+    const std::vector<TextCase> cases = {
+        {"&mainpath&mainfile.dvi", "/tex/PAPER.dvi"},
+        {"&main", "/tex/PAPER.TEX"},
+        {"&mainfile&mainext", "PAPER.TEX"},
+        {"&currentpath|&currentfile|&currentext|&current", "/doc/|/doc/PART1|.TEX|/doc/PART1.TEX"},
+        {"-X=&x -Y=&y", "-X=120 -Y=45"},
+        {"-d &lang -u &OrvoLanguage", "-d EN_US -u US"},
+        {"&OrvoBTMDir|&spellfile|&inifile|&WEB2CBIN",
+         "/orvo/btm/|\"/tmp/spell.tex\"|/home/u/.config/orvo/ORVO.INI|/usr/bin/"},
+        {"&main &main", "/tex/PAPER.TEX /tex/PAPER.TEX"},
+        {"&foo", "foo"},
+        {"&MAINPATH &Main &orvolanguage", "MAINPATH Main orvolanguage"},
+        {"a && b &", "a  b "},
+        {"plain text", "plain text"},
+        {"", ""},
+    };
+    for (const TextCase& c : cases) {
+        EXPECT_EQ(expandTemplate(c.input, workbenchValues()), c.expected) << "template: " << c.input;
+    }
+}
+
+TEST(ExpandTemplate, CurrentPlaceholdersBecomeBareWordsWithoutCurrentFile) {
+    TemplateValues values = workbenchValues();
+    values.currentFileName.clear();
+    EXPECT_EQ(expandTemplate("&current &currentpath &currentfile &currentext &main", values),
+              "current currentpath currentfile currentext /tex/PAPER.TEX");
+}
+
+TEST(ExpandTemplate, WithoutMainFileMainPlaceholdersAreEmpty) {
+    TemplateValues values = workbenchValues();
+    values.mainPath.clear();
+    values.mainFileName.clear();
+    EXPECT_EQ(expandTemplate("[&mainpath][&main][&mainfile.dvi][&mainext]", values), "[][][.dvi][]");
+}
+
+TEST(ExpandTemplate, NegativeWindowPositionIsSigned) {
+    TemplateValues values = workbenchValues();
+    values.windowLeft = -8;
+    values.windowTop = 0;
+    EXPECT_EQ(expandTemplate("&x,&y", values), "-8,0");
+}
+
+// Values are file names chosen by the user; they reach the program unchanged,
+// whatever placeholders or "&" they hold.
+TEST(ExpandTemplate, InsertedValuesAreNeitherExpandedNorStripped) {
+    struct Case {
+        std::string mainPath;
+        std::string mainFileName;
+        std::string templateText;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"/r&d/", "PAPER.TEX", "&mainpath", "/r&d/"},
+        {"/r&d/", "PAPER.TEX", "&main", "/r&d/PAPER.TEX"},
+        {"/x&mainpath/", "PAPER.TEX", "&mainpath", "/x&mainpath/"},
+        {"/tex/", "a&x.tex", "&main -&x", "/tex/a&x.tex -120"},
+        {"/tex/", "a&x.tex", "&mainfile", "a&x"},
+    };
+    for (const Case& c : cases) {
+        TemplateValues values = workbenchValues();
+        values.mainPath = c.mainPath;
+        values.mainFileName = c.mainFileName;
+        EXPECT_EQ(expandTemplate(c.templateText, values), c.expected)
+            << c.mainPath << " + " << c.mainFileName << ", template " << c.templateText;
+    }
+}
+
+TEST(FourDosMarker, IsFoundInAnyCaseAnywhere) {
+    EXPECT_TRUE(hasFourDosMarker("&4DOS tool"));
+    EXPECT_TRUE(hasFourDosMarker("pre &4dos tool"));
+    EXPECT_TRUE(hasFourDosMarker("tool &4Dos"));
+    EXPECT_FALSE(hasFourDosMarker("4DOS tool"));
+    EXPECT_FALSE(hasFourDosMarker(""));
+}
+
+TEST(FourDosMarker, StripKeepsOnlyTheTrimmedTextAfterIt) {
+    const std::vector<TextCase> cases = {
+        {"&4DOS  tool.exe -a", "tool.exe -a"},
+        {"pre &4dos tool -a  ", "tool -a"},
+        {"&4DOS", ""},
+        {" tool -a ", " tool -a "},  // no marker: untouched
+        {"", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(stripFourDosMarker(c.input), c.expected) << c.input;
+}
+
+TEST(NoRedirMarker, IsFoundInAnyCase) {
+    EXPECT_TRUE(hasNoRedirMarker("&NOREDIR dvips"));
+    EXPECT_TRUE(hasNoRedirMarker("dvips &noRedir"));
+    EXPECT_FALSE(hasNoRedirMarker("NOREDIR dvips"));
+    EXPECT_FALSE(hasNoRedirMarker("&NOREDI"));
+}
+
+TEST(NoRedirMarker, RunOperationStripRemovesMarkerAndItsBlank) {
+    const std::vector<TextCase> cases = {
+        {"&NOREDIR dvips x", "dvips x"},
+        {"&noredir\tdvips x", "dvips x"},
+        {"&NOREDIRdvips x", "dvips x"},  // the program name keeps its first letter
+        {"dvips &NOREDIR x", "dvips x"},
+        {"dvips x &NOREDIR", "dvips x"},
+        {"&NOREDIR", ""},
+        {" dvips x ", " dvips x "},  // no marker: untouched
+        {"", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(stripNoRedirMarker(c.input), c.expected) << c.input;
+}
+
+TEST(NoRedirMarker, PrinterStripRemovesBothMarkersInEitherOrder) {
+    const std::vector<TextCase> cases = {
+        {"&4DOS &NOREDIR prog -a", "prog -a"},
+        {"&NOREDIR &4DOS prog -a", "prog -a"},
+        {"&noredir prog ", "prog"},
+        {"x &NOREDIR prog", "prog"},
+        {"&4dos prog ", "prog"},
+        {"&4DOS &NOREDIR", ""},
+        {"prog ", "prog "},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(stripFourDosAndNoRedir(c.input), c.expected) << c.input;
+}
+
+struct Web2cCase {
+    std::string command;
+    std::string web2cBINDir;
+    std::string expected;
+};
+
+TEST(Web2cPrefix, FormatCommandMatchesAnyCaseAndIsTrimmed) {
+    const std::vector<Web2cCase> cases = {
+        {"&web2cbin/tex", "/tex/bin/", "/tex/bin/tex"},
+        {"  &WEB2CBIN/tex -ini  ", "/tex/bin/", "/tex/bin/tex -ini"},
+        {"&Web2cBin/tex", "/Tex/Bin/", "/Tex/Bin/tex"},
+        {"&web2cbin/tex", "//srv/bin/", "//srv/bin//tex"},  // network path: no collapsing
+        {"&web2cbin//tex", "/tex//bin/", "/tex/bin/tex"},
+        {"&web2cbin/kpsewhich -path=/t// x", "/tex/bin/", "/tex/bin/kpsewhich -path=/t// x"},
+        {"&web2cbin/tex x//y", "/opt/my tex/bin/", "/opt/my tex/bin/tex x//y"},
+        {"&web2cbin", "/tex/bin/", "/tex/bin/"},
+        {"&web2cbin/tex", "", "/tex"},
+        {"  latex -x ", "/tex/bin/", "latex -x"},
+        {"x &web2cbin/tex", "/tex/bin/", "x &web2cbin/tex"},
+        {"", "/tex/bin/", ""},
+    };
+    for (const Web2cCase& c : cases) {
+        EXPECT_EQ(expandFormatWeb2cPrefix(c.command, c.web2cBINDir), c.expected)
+            << c.command << " with " << c.web2cBINDir;
+    }
+}
+
+TEST(Web2cPrefix, UtilityCommandNeedsExactUpperCaseAtFirstCharacter) {
+    const std::vector<Web2cCase> cases = {
+        {"&WEB2CBIN/dvips &main", "/usr/Local/bin/", "/usr/Local/bin/dvips &main"},
+        {"&WEB2CBIN//dvips", "/tex/bin/", "/tex/bin/dvips"},
+        {"&WEB2CBIN/dvips", "//srv/bin/", "//srv/bin//dvips"},
+        {"&WEB2CBIN/dvips ", "/tex/bin/", "/tex/bin/dvips "},
+        {"&web2cbin/dvips", "/tex/bin/", "&web2cbin/dvips"},
+        {" &WEB2CBIN/dvips", "/tex/bin/", " &WEB2CBIN/dvips"},
+        {"dvips", "/tex/bin/", "dvips"},
+        {"", "/tex/bin/", ""},
+    };
+    for (const Web2cCase& c : cases) {
+        EXPECT_EQ(expandUtilityWeb2cPrefix(c.command, c.web2cBINDir), c.expected)
+            << c.command << " with " << c.web2cBINDir;
+    }
+}
+
+TEST(CollapseDoubledSlashes, StopsAtNetworkPrefix) {
+    const std::vector<TextCase> cases = {
+        {"/a//b", "/a/b"},
+        {"/a///b//c", "/a/b/c"},
+        {"a//b", "a/b"},
+        {"//srv/a//b", "//srv/a//b"},
+        {"///a", "///a"},
+        {"/", "/"},
+        {"", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(collapseDoubledSlashes(c.input), c.expected) << c.input;
+}
+
+TEST(DestinationPlaceholders, ReplaceFirstOccurrenceOfEachExactCase) {
+    auto expand = [](std::string_view destination) {
+        return expandDestinationPlaceholders(destination, "/orvo/btm/", "/usr/bin/", "/orvo/lists/");
+    };
+    const std::vector<TextCase> cases = {
+        {"&ORVOBTMDIRlpr.sh", "/orvo/btm/lpr.sh"},
+        {"&WEB2CBINdvips", "/usr/bin/dvips"},
+        {"&ORVOSELECTIONSOPTIONSDIRport.sh", "/orvo/lists/port.sh"},
+        {"&ORVOBTMDIRa &WEB2CBINb &ORVOSELECTIONSOPTIONSDIRc", "/orvo/btm/a /usr/bin/b /orvo/lists/c"},
+        {"&ORVOBTMDIRa &ORVOBTMDIRb", "/orvo/btm/a &ORVOBTMDIRb"},
+        {"&orvobtmdir &web2cbin", "&orvobtmdir &web2cbin"},
+        {"", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(expand(c.input), c.expected) << c.input;
+}
+
+TEST(FillOneValueTemplate, ReplacesFirstDollarAndItsFollower) {
+    const std::vector<TextCase> cases = {
+        {"Show DVI output using $s", "Show DVI output using xdvi"},
+        {"$s and $t", "xdvi and $t"},
+        {"cost $", "cost xdvi"},
+        {"$$x", "xdvix"},
+        {"Print DVI output", "Print DVI output"},
+        {"", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(fillOneValueTemplate(c.input, "xdvi"), c.expected) << c.input;
+    EXPECT_EQ(fillOneValueTemplate("a $s b", ""), "a  b");
+}
+
+TEST(FileNameParts, SplitAtLastSlashAndLastDotOfTheName) {
+    struct Case {
+        std::string path;
+        std::string base;
+        std::string extension;
+        std::string folder;
+        std::string name;
+    };
+    const std::vector<Case> cases = {
+        {"PAPER.TEX", "PAPER", ".TEX", "", "PAPER.TEX"},
+        {"THESIS", "THESIS", "", "", "THESIS"},
+        {"my.tex.old/a.tex", "my.tex.old/a", ".tex", "my.tex.old/", "a.tex"},
+        {"/my.tex.old/a", "/my.tex.old/a", "", "/my.tex.old/", "a"},
+        {"/doc/a.b.c", "/doc/a.b", ".c", "/doc/", "a.b.c"},
+        {"PAPER.", "PAPER", ".", "", "PAPER."},
+        {"/tex/", "/tex/", "", "/tex/", ""},
+        {"", "", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(baseName(c.path), c.base);
+        EXPECT_EQ(extensionOf(c.path), c.extension);
+        EXPECT_EQ(folderOf(c.path), c.folder);
+        EXPECT_EQ(fileNameOf(c.path), c.name);
+    }
+}
+
+}  // namespace
+}  // namespace orvo

@@ -1,0 +1,73 @@
+#include "platform/qt/qt_user_interaction.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace orvo {
+namespace {
+
+QMessageBox::Icon iconOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Information: return QMessageBox::Information;
+        case MessageKind::Warning: return QMessageBox::Warning;
+        case MessageKind::Error: return QMessageBox::Critical;
+        case MessageKind::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok: return QMessageBox::Ok;
+        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::AbortRetry: return QMessageBox::Abort | QMessageBox::Retry;
+        case MessageButtons::YesNoAbort: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Abort;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int button, MessageButtons buttons) {
+    switch (button) {
+        case QMessageBox::Ok: return MessageAnswer::Ok;
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Abort: return MessageAnswer::Abort;
+        case QMessageBox::Retry: return MessageAnswer::Retry;
+        default: break;
+    }
+    // Closed without a button (Escape, or ended by the shut-down): the safe answer.
+    switch (buttons) {
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::AbortRetry:
+        case MessageButtons::YesNoAbort: return MessageAnswer::Abort;
+    }
+    return MessageAnswer::Cancel;
+}
+
+}  // namespace
+
+MessageAnswer QtUserInteraction::showMessage(const Message& message) {
+    if (ending_) return answerOf(QMessageBox::NoButton, message.buttons);
+    QMessageBox box(iconOf(message.kind), QGuiApplication::applicationDisplayName(),
+                    QString::fromStdString(message.text), buttonsOf(message.buttons), mainWindow_);
+    box.setObjectName("OrvoMessageBox");
+    box.adjustSize();
+    QPoint centre;
+    if (message.placement != MessagePlacement::ScreenCentre && mainWindow_) {
+        centre = mainWindow_->frameGeometry().center();
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        centre = screen->availableGeometry().center();
+    }
+    if (message.placement == MessagePlacement::CornerAtMainWindowCentre) box.move(centre);
+    else box.move(centre - QPoint(box.width() / 2, box.height() / 2));
+
+    if (aroundModal_) aroundModal_(true);
+    int button = box.exec();
+    if (aroundModal_) aroundModal_(false);
+    return answerOf(button, message.buttons);
+}
+
+}  // namespace orvo
