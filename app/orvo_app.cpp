@@ -83,6 +83,22 @@ int OrvoApp::run(int argc, char** argv) {
 
     MainWindow window;
     p.ui.setMainWindow(&window);
+    // From here on a termination signal ends whatever box is open and closes
+    // the main window, which runs the shut-down once the window exists.
+    bool endRequested = false;
+    if (signalFd >= 0) {
+        auto* notifier = new QSocketNotifier(signalFd, QSocketNotifier::Read, &window);
+        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&p, &window, &endRequested] {
+            p.terminationSignals.drain();
+            endRequested = true;
+            p.ui.setEnding();
+            endModalWindows();
+            QTimer::singleShot(0, &window, [&window] {
+                if (window.onClose) window.close();
+                else QCoreApplication::exit(0);
+            });
+        });
+    }
     p.ui.setModalHook([&window](bool opening) {
         static bool restore = false;
         if (opening) {
@@ -111,24 +127,20 @@ int OrvoApp::run(int argc, char** argv) {
         window.close();
     };
 
-    QSocketNotifier* signalNotifier = nullptr;
-    if (signalFd >= 0) {
-        signalNotifier = new QSocketNotifier(signalFd, QSocketNotifier::Read, &window);
-        QObject::connect(signalNotifier, &QSocketNotifier::activated, &window, [&] {
-            p.terminationSignals.drain();
-            p.ui.setEnding();
-            endModalWindows();
-            QTimer::singleShot(0, &window, [&window] { window.close(); });
-        });
+    if (endRequested) {
+        // Asked to end while starting up: save as "Quit" would, without showing the window.
+        shutdown.run();
+        return 0;
     }
-
     window.show();
-    if (std::getenv("ORVO_REPORT_SHOWN")) {
-        // For the start-up benchmark: say when the window is up, then quit normally.
-        QTimer::singleShot(0, &window, [&window] {
+    if (const char* report = std::getenv("ORVO_REPORT_SHOWN")) {
+        // For benchmarks and end-to-end tests: say when the window is up, then
+        // quit normally, or stay when asked to.
+        bool stay = std::string(report) == "stay";
+        QTimer::singleShot(0, &window, [&window, stay] {
             std::fprintf(stderr, "orvo-shown rss_kb=%ld\n", residentKilobytes());
             std::fflush(stderr);
-            window.close();
+            if (!stay) window.close();
         });
     }
     int status = application.exec();

@@ -12,16 +12,22 @@ std::string firstUpper(const std::vector<std::string>& parameters) {
 
 }  // namespace
 
-bool CommandLine::namesIniFile() const { return firstUpper(parameters) == "-INIFILE"; }
+// Without a path after it, "-INIFILE" names nothing and ConfigFile is looked
+// for in its usual places: an empty path could never be saved.
+bool CommandLine::namesIniFile() const {
+    return firstUpper(parameters) == "-INIFILE" && parameters.size() > 1 && !parameters[1].empty();
+}
 
 bool CommandLine::asksInitialization() const {
     std::string first = firstUpper(parameters);
     return first == "-INI" || first == "--INI" || first == "-I";
 }
 
+bool isMenuSwitch(const std::string& parameter) { return toUpper(parameter) == "-MENU"; }
+
 bool CommandLine::hasMenu() const {
     for (const std::string& p : parameters) {
-        if (toUpper(p) == "-MENU") return true;
+        if (isMenuSwitch(p)) return true;
     }
     return false;
 }

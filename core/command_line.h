@@ -20,4 +20,7 @@ struct CommandLine {
     std::string iniFileName() const;
 };
 
+// "-MENU" in any case.
+bool isMenuSwitch(const std::string& parameter);
+
 }  // namespace orvo

@@ -6,6 +6,7 @@
 #include "jobs/templates.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "setup/first_run_setup.h"
 
 namespace orvo {
 namespace {
@@ -40,7 +41,9 @@ void readScreenFactors(const ConfigFile& c, Workbench& w, ScreenSize screen) {
 void readCommandProcessor(const ConfigFile& c, Workbench& w, const Environment& environment) {
     w.batchExtension = "BTM";
     if (w.FourDosProgram.empty()) {
-        w.FourDosProgram = environment.get("COMSPEC").value_or(std::string());
+        // Without COMSPEC the shipped command processor in the program folder
+        // stands in; an empty command processor would leave every job unrunnable.
+        w.FourDosProgram = environment.get("COMSPEC").value_or(w.OrvoBTMDir + kCommandProcessorName);
         w.batchExtension = "BAT";
     }
     w.FourDosOptions = c.text(key::FourDosOptions, w.FourDosOptions);

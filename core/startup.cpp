@@ -42,8 +42,11 @@ Startup::Startup(Workbench& workbench, MainWindowView& view, StartupServices ser
     // looks at them.
     if (commandLine_.namesDocument()) {
         std::string launchFolder = services_.files.currentDirectory();
-        for (std::size_t i = 0; i < commandLine_.parameters.size() && i < 2; ++i)
-            commandLine_.parameters[i] = absoluteFrom(launchFolder, commandLine_.parameters[i]);
+        for (std::size_t i = 0; i < commandLine_.parameters.size() && i < 2; ++i) {
+            std::string& parameter = commandLine_.parameters[i];
+            // "-MENU" after the document is a switch, not a file name.
+            if (!isMenuSwitch(parameter)) parameter = absoluteFrom(launchFolder, parameter);
+        }
     }
 }
 
@@ -200,13 +203,19 @@ void Startup::recomputeDviFileName() {
 
 void Startup::enterMainFolder() {
     Workbench& w = workbench_;
+    enterCurrentFolder();
     if (!w.mainPath.empty()) {
-        if (services_.files.directoryExists(w.mainPath)) services_.files.setCurrentDirectory(w.mainPath);
         if (!w.MainFileName.empty()) readParameterFileHook();
         recomputeDviFileName();
-    } else if (services_.files.directoryExists(w.OwnTeXTreeDir)) {
-        services_.files.setCurrentDirectory(w.OwnTeXTreeDir);
     }
+}
+
+// The folder of the main file, or the own tree while there is none; the
+// environment batch file and the quit clean-up rely on it.
+void Startup::enterCurrentFolder() {
+    const Workbench& w = workbench_;
+    const std::string& folder = w.mainPath.empty() ? w.OwnTeXTreeDir : w.mainPath;
+    if (services_.files.directoryExists(folder)) services_.files.setCurrentDirectory(folder);
 }
 
 void Startup::showDisplayTexts() {
@@ -248,12 +257,14 @@ void Startup::takeCommandLineDocument() {
         w.mainPath.clear();
         w.MainFileName.clear();
     }
-    if (p.size() > 1) {
+    if (p.size() > 1 && !isMenuSwitch(p[1])) {
         w.CurrentFileName = services_.files.fileExists(p[1]) ? p[1] : std::string();
         view_.showCurrentFile(w.CurrentFileName);
     }
     readParameterFileHook();
     recomputeDviFileName();
+    // The document named here replaces the configured one: work in its folder.
+    enterCurrentFolder();
 }
 
 void Startup::completeFirstRun() {

@@ -56,6 +56,7 @@ private:
     void readRemainingKeys();
     void showMainAndCurrentFile();
     void enterMainFolder();
+    void enterCurrentFolder();
     void showDisplayTexts();
     void applyMenuParameter();
     void applySpeedbarMode();

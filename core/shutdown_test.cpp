@@ -1,0 +1,126 @@
+#include "core/shutdown.h"
+
+#include <gtest/gtest.h>
+
+#include "core/config_keys.h"
+#include "core/ini_document.h"
+#include "core/startup.h"
+#include "core/workbench.h"
+#include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_user_interaction.h"
+#include "tests/fake_main_window_view.h"
+
+namespace orvo {
+namespace {
+
+constexpr const char* kIniPath = "/home/u/.config/orvo/ORVO.INI";
+
+class ShutdownTest : public ::testing::Test {
+protected:
+    FakeFileSystem files;
+    FakeUserInteraction ui;
+    FakeDesktop desktop;
+    FakeMainWindowView view;
+    Workbench workbench;
+    Shutdown shutdown {workbench, view, {files, ui, desktop}};
+
+    ShutdownTest() {
+        files.addDirectory("/home/u/.config/orvo");
+        workbench.iniDir = "/home/u/.config/orvo/";
+        workbench.iniName = "ORVO.INI";
+        workbench.XScreenPos = 10;
+        workbench.YScreenPos = 20;
+        view.window = {120, 80, 481, 240, false};
+    }
+
+    std::string written(ConfigKey key) const {
+        auto text = files.readFile(kIniPath);
+        return text ? IniDocument(*text).readString(key.section, key.name, "<absent>") : "<no file>";
+    }
+};
+
+TEST_F(ShutdownTest, QuitStoresTheTabbedWindowsPositionInConfigFile) {
+    shutdown.recordWindowPosition();
+    shutdown.run();
+    EXPECT_EQ(written(key::XScreenPos), "120");
+    EXPECT_EQ(written(key::YScreenPos), "80");
+}
+
+TEST_F(ShutdownTest, PositionIsKeptWhenNotRecordedByQuit) {
+    struct Case {
+        const char* name;
+        bool menubar;
+        bool tabPagesHidden;
+        bool quit;
+    };
+    const Case cases[] = {
+        {"closed by the window's close button", false, false, false},
+        {"speedbar configured", true, true, true},
+        {"speedbar shown", false, true, true},
+    };
+    for (const Case& c : cases) {
+        FakeFileSystem files;
+        files.addDirectory("/home/u/.config/orvo");
+        FakeMainWindowView view;
+        view.window = {120, 80, 481, 240, c.tabPagesHidden};
+        Workbench w = workbench;
+        w.Menubar = c.menubar;
+        Shutdown shutdown(w, view, {files, ui, desktop});
+        if (c.quit) shutdown.recordWindowPosition();
+        shutdown.run();
+        IniDocument config(files.readFile(kIniPath).value_or(""));
+        EXPECT_EQ(config.readString(key::XScreenPos.section, key::XScreenPos.name, ""), "10") << c.name;
+        EXPECT_EQ(config.readString(key::YScreenPos.section, key::YScreenPos.name, ""), "20") << c.name;
+    }
+}
+
+TEST_F(ShutdownTest, RunsOnlyOnce) {
+    EXPECT_FALSE(shutdown.hasRun());
+    shutdown.run();
+    EXPECT_TRUE(shutdown.hasRun());
+    EXPECT_EQ(files.writeCount, 1);
+    std::size_t calls = view.calls.size();
+    shutdown.run();
+    EXPECT_EQ(files.writeCount, 1);
+    EXPECT_EQ(view.calls.size(), calls);
+}
+
+TEST_F(ShutdownTest, DropsStayOnTopAfterSavingTheSetting) {
+    workbench.StayOnTop = true;
+    view.onTop = true;
+    shutdown.run();
+    EXPECT_FALSE(view.onTop);
+    EXPECT_EQ(written(key::StayOnTop), "1");
+    EXPECT_EQ(view.calls, (std::vector<std::string> {"lockUpdates 1", "setStayOnTop 0", "lockUpdates 0"}));
+}
+
+TEST_F(ShutdownTest, LeavesAWindowThatIsNotOnTopAlone) {
+    shutdown.run();
+    EXPECT_EQ(view.count("setStayOnTop"), 0);
+}
+
+TEST_F(ShutdownTest, FailedWriteIsReportedAndShutDownGoesOn) {
+    files.failWrites = true;
+    view.onTop = true;
+    shutdown.run();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    EXPECT_NE(ui.shown[0].text.find(kIniPath), std::string::npos) << ui.shown[0].text;
+    EXPECT_FALSE(view.onTop);
+    EXPECT_FALSE(view.locked);
+}
+
+TEST_F(ShutdownTest, ReleasesTextsSoMessagesFallBack) {
+    workbench.messageTexts.assign(kMessageTextCount, " ");
+    workbench.messageTexts[kAlreadyRunningMessage] = "Orvo runs already.";
+    workbench.uiStrings = {"a", "b"};
+    EXPECT_EQ(Startup::messageText(workbench, kAlreadyRunningMessage, "fallback"), "Orvo runs already.");
+    EXPECT_EQ(Startup::messageText(workbench, 3, "fallback"), "fallback");
+    shutdown.run();
+    EXPECT_TRUE(workbench.uiStrings.empty());
+    EXPECT_EQ(Startup::messageText(workbench, kAlreadyRunningMessage, "fallback"), "fallback");
+}
+
+}  // namespace
+}  // namespace orvo

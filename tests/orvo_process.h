@@ -1,0 +1,37 @@
+#pragma once
+// Runs the staged orvo executable as a user would, for end-to-end tests:
+// its own HOME, offscreen Qt, standard error captured.
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orvo::test {
+
+class OrvoProcess {
+public:
+    OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment);
+    ~OrvoProcess();
+
+    bool started() const { return pid_ > 0; }
+    // Reads standard error until `text` appears or `timeoutMs` passes.
+    bool waitForOutput(const std::string& text, int timeoutMs);
+    void signal(int number);
+    // The exit status (0..255), 128 + signal for a killed process, or -1 when
+    // it did not end within `timeoutMs` (it is then killed).
+    int waitForExit(int timeoutMs);
+    const std::string& output() const { return output_; }
+
+private:
+    void readAvailable(int timeoutMs);
+
+    pid_t pid_ = -1;
+    int errorFd_ = -1;
+    std::string output_;
+};
+
+// The folder the build stages the program in, ending in '/'.
+std::string stageFolder();
+
+}  // namespace orvo::test

@@ -1,0 +1,128 @@
+// The real program, started and ended as a user would: first run, a
+// hand-written ConfigFile rewritten at Quit or SIGTERM, damaged files, a
+// second instance.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include "core/ini_document.h"
+#include "tests/orvo_process.h"
+#include "tests/temp_dir.h"
+
+namespace orvo::test {
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+// The distribution as Debian installs it; without it start-up warns in a box.
+const std::string kTexLive = "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n";
+
+class StartupEndToEnd : public ::testing::Test {
+protected:
+    TempDir home;
+    std::map<std::string, std::string> environment() const {
+        return {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() + ".config"},
+                {"XDG_RUNTIME_DIR", home.path()}};
+    }
+};
+
+TEST_F(StartupEndToEnd, FirstRunWritesACompleteConfigurationAndOpensTheDocument) {
+    std::string document = home.write("docs/paper.tex", "\\relax\n");
+    auto env = environment();
+    env["ORVO_REPORT_SHOWN"] = "1";
+    OrvoProcess orvo({document}, env);
+    ASSERT_TRUE(orvo.started());
+    EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+
+    IniDocument ini(home.read(".config/orvo/ORVO.INI"));
+    EXPECT_EQ(ini.readString("UserChoice", "OwnTeXTreeDir", ""), home.path() + "texfiles/");
+    EXPECT_EQ(ini.readString("UserChoice", "MainFileName", ""), document);
+    EXPECT_EQ(ini.readString("System", "Web2cBINDir", ""), "/usr/bin/");
+    EXPECT_EQ(ini.readString("System", "Web2cDir", ""), "/usr/share/texlive/");
+    EXPECT_EQ(ini.readString("System", "4DosProgram", ""), stageFolder() + "orvocmd");
+    EXPECT_EQ(ini.readString("UserChoice", "OrvoLanguage", ""), "US");
+    EXPECT_TRUE(ini.value("Screens", "Form21_Y").has_value());
+    EXPECT_FALSE(home.read("texfiles/latexsample.tex").empty());
+}
+
+TEST_F(StartupEndToEnd, SigtermRewritesAHandWrittenConfigurationKeepingWhatItDoesNotOwn) {
+    std::string document = home.write("paper.tex", "\\relax\n");
+    std::string config = home.write("conf/MY.INI",
+                                    "; my settings\n" + kTexLive +
+                                    "[userchoice]\n"
+                                    "ownTeXtreeDir = " + home.path() + "\n"
+                                    "MainFileName=\"" + document + "\"\n"
+                                    "ScreenFontsize = 11\n"
+                                    "FavouriteColour=green\n"
+                                    "[Tools]\n"
+                                    "Mine=1\n"
+                                    "[Options]\n"
+                                    "AlwaysDevirtualize=7\n"
+                                    "XScreenPos=0x20\n");
+    auto env = environment();
+    env["ORVO_REPORT_SHOWN"] = "stay";
+    OrvoProcess orvo({"-INIFILE", config}, env);
+    ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
+    orvo.signal(SIGTERM);
+    EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+
+    std::string text = home.read("conf/MY.INI");
+    IniDocument ini(text);
+    EXPECT_EQ(text.rfind("; my settings\n[System]\n", 0), 0u);
+    EXPECT_EQ(ini.readString("userchoice", "FavouriteColour", ""), "green");
+    EXPECT_EQ(ini.readString("Tools", "Mine", ""), "1");
+    EXPECT_EQ(ini.readString("UserChoice", "MainFileName", ""), document);
+    EXPECT_EQ(ini.readInteger("UserChoice", "ScreenFontSize", 0), 11);
+    EXPECT_EQ(ini.readString("Options", "AlwaysDevirtualize", ""), "1");
+    EXPECT_TRUE(ini.value("System", "Web2cDir").has_value());
+    // The workbench's keys of a section stand in the writer's order.
+    std::vector<std::string> system = ini.keyNames("System");
+    ASSERT_GE(system.size(), 3u);
+    EXPECT_EQ(system[0], "Web2cDir");
+    EXPECT_EQ(system[1], "Web2cBINDir");
+    EXPECT_EQ(system[2], "MainExtension");
+}
+
+struct DamagedFile {
+    const char* name;
+    std::string content;
+};
+
+class DamagedConfiguration : public StartupEndToEnd, public ::testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(DamagedConfiguration, StartsWithTheDefaultsAndEndsCleanly) {
+    std::string config = home.write("ORVO.INI", GetParam().content);
+    auto env = environment();
+    env["ORVO_REPORT_SHOWN"] = "1";
+    OrvoProcess orvo({"-INIFILE", config}, env);
+    EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+    EXPECT_TRUE(IniDocument(home.read("ORVO.INI")).value("Options", "XScreenPos").has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedConfiguration,
+    ::testing::Values(
+        DamagedFile {"BinaryBytes", std::string("\x00\x01\xff[Sys\x00tem]\n\xfe=\x01\n", 15)},
+        DamagedFile {"MegabyteLine", kTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/\nViewer=" + std::string(1 << 20, 'x') + "\n"},
+        DamagedFile {"MissingBracket", "[UserChoice\nOwnTeXTreeDir=/tmp/\n[Options\nXScreenPos=5"},
+        DamagedFile {"NoFinalLineBreak", kTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/"}),
+    [](const ::testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.name); });
+
+TEST_F(StartupEndToEnd, ASecondInstanceEndsWithoutTouchingTheFirst) {
+    std::string config = home.write("ORVO.INI", kTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\n");
+    auto env = environment();
+    env["ORVO_REPORT_SHOWN"] = "stay";
+    OrvoProcess first({"-INIFILE", config}, env);
+    ASSERT_TRUE(first.waitForOutput("orvo-shown", kTimeoutMs)) << first.output();
+
+    OrvoProcess second({"-INIFILE", config}, env);
+    // The second shows its warning and never shows a main window; ending its
+    // box (here by SIGTERM) ends it.
+    EXPECT_FALSE(second.waitForOutput("orvo-shown", 2000));
+    second.signal(SIGTERM);
+    EXPECT_EQ(second.waitForExit(kTimeoutMs), 0) << second.output();
+
+    first.signal(SIGTERM);
+    EXPECT_EQ(first.waitForExit(kTimeoutMs), 0) << first.output();
+}
+
+}  // namespace
+}  // namespace orvo::test
