@@ -278,6 +278,8 @@ void Startup::completeFirstRun() {
                           double(defaults::DesignScreenHeight) / screen.height};
 }
 
+void Startup::enterCurrentFolder() {}
+
 void Startup::finishProgramEntry() {
     Workbench& w = workbench_;
     if (w.Menubar)
