@@ -100,6 +100,7 @@ protected:
     // Stores `text` as ConfigFile (nothing: no file) and reads it into `workbench`.
     void read(std::optional<string> text, ScreenSize screen = {800, 600}) {
         if (text) files.addFile(kIniPath, *text);
+        else files.removeFile(kIniPath);
         ConfigFile config(files, kIniPath);
         readConfiguration(config, workbench, {files, environment, screen});
     }

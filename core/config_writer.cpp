@@ -81,6 +81,9 @@ void clampMainWindowPosition(Workbench& w, const ConfigWriteContext& context) {
     if (w.YScreenPos < 0) w.YScreenPos = 0;
     if (w.XScreenPos + width > context.screen.width) w.XScreenPos = context.screen.width - width;
     if (w.YScreenPos + height > context.screen.height) w.YScreenPos = context.screen.height - height;
+    // A window larger than the screen keeps its top-left corner on the screen.
+    if (w.XScreenPos < 0) w.XScreenPos = 0;
+    if (w.YScreenPos < 0) w.YScreenPos = 0;
 }
 
 void writeWindowKeys(Workbench& w, ConfigFile& c, const ConfigWriteContext& context) {

@@ -286,6 +286,14 @@ TEST_F(ConfigWriterTest, MainWindowPositionIsClampedOntoTheScreen) {
     }
 }
 
+TEST_F(ConfigWriterTest, AWindowLargerThanTheScreenKeepsItsCornerOnTheScreen) {
+    workbench.XScreenPos = 50;
+    workbench.YScreenPos = 20;
+    ASSERT_TRUE(write(WindowGeometry {50, 20, 1500, 900, false}));
+    EXPECT_EQ(value("Options", "XScreenPos"), "0");
+    EXPECT_EQ(value("Options", "YScreenPos"), "0");
+}
+
 TEST_F(ConfigWriterTest, NegativePositionIsRaisedToZeroWithoutGeometry) {
     workbench.XScreenPos = -30;
     workbench.YScreenPos = -1;
@@ -352,7 +360,7 @@ Workbench readBack(FakeFileSystem& files, const FakeEnvironment& environment, Sc
 }
 
 TEST_F(ConfigWriterTest, WrittenFileReadsBackIntoTheSameState) {
-    for (const string& path : {"/docs/paper/paper.tex", "/docs/old/old.tex", "/docs/paper/chap1.tex"})
+    for (const char* path : {"/docs/paper/paper.tex", "/docs/old/old.tex", "/docs/paper/chap1.tex"})
         files.addFile(path);
     FakeEnvironment environment;
     ASSERT_TRUE(write());

@@ -224,7 +224,6 @@ void Startup::showDisplayTexts() {
     view_.showChoice(ChoiceField::Printer, w.PrinterTXT);
     view_.showChoice(ChoiceField::PrinterPort, w.PrinterPortTXT);
     view_.showChoice(ChoiceField::BibTeXEditor, w.BibTeXEditorTXT);
-    view_.showChoice(ChoiceField::Editor, w.activeEditorSection);
     view_.showChoice(ChoiceField::PrinterOptions, trimLeft(w.PrinterOptions));
 }
 
@@ -277,8 +276,6 @@ void Startup::completeFirstRun() {
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
                           double(defaults::DesignScreenHeight) / screen.height};
 }
-
-void Startup::enterCurrentFolder() {}
 
 void Startup::finishProgramEntry() {
     Workbench& w = workbench_;

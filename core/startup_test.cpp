@@ -436,7 +436,9 @@ TEST(StartupCommandLineTest, DocumentReplacesTheConfiguredMainFile) {
         EXPECT_EQ(w.CurrentFileName, c.currentFileName) << c.name;
         EXPECT_EQ(rig.view.mainFile, std::string(c.mainPath) + c.mainFileName) << c.name;
         EXPECT_EQ(rig.view.currentFile, c.currentFileName) << c.name;
-        if (*c.mainFileName) EXPECT_EQ(w.dviFileName, std::string(c.mainPath) + "main.DVI") << c.name;
+        if (*c.mainFileName) {
+            EXPECT_EQ(w.dviFileName, std::string(c.mainPath) + "main.DVI") << c.name;
+        }
         // The current folder follows the main file that start-up ends with.
         EXPECT_EQ(rig.files.currentDirectory(), c.currentFolder) << c.name;
     }
