@@ -6,18 +6,36 @@
 add_library(orvo_logic STATIC)
 target_include_directories(orvo_logic PUBLIC ${PROJECT_SOURCE_DIR})
 
-function(orvo_module name)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+# The .cpp files of `folder` split into sources and *_test.cpp files.
+function(orvo_collect folder sources_var tests_var)
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  file(GLOB tests CONFIGURE_DEPENDS ${folder}/*_test.cpp)
   if(tests)
     list(REMOVE_ITEM sources ${tests})
   endif()
-  target_sources(orvo_logic PRIVATE ${sources})
-  if(ORVO_BUILD_TESTS AND tests)
-    add_executable(${name}_tests ${tests})
-    target_link_libraries(${name}_tests PRIVATE orvo_logic orvo_platform_fake
-                          orvo_test_support GTest::gtest GTest::gmock GTest::gtest_main)
-    gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set(${sources_var} ${sources} PARENT_SCOPE)
+  set(${tests_var} ${tests} PARENT_SCOPE)
+endfunction()
+
+# A GoogleTest executable `name` from `tests`, linked with the given libraries
+# and the shared fixtures, its tests run offscreen by CTest. With MAIN the
+# test files bring their own main() (Qt tests need an application object).
+function(orvo_test_executable name)
+  cmake_parse_arguments(ARG "MAIN" "" "TESTS;LIBRARIES" ${ARGN})
+  if(NOT ORVO_BUILD_TESTS OR NOT ARG_TESTS)
+    return()
   endif()
+  add_executable(${name} ${ARG_TESTS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} orvo_test_support GTest::gtest GTest::gmock)
+  if(NOT ARG_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+endfunction()
+
+function(orvo_module name)
+  orvo_collect(${CMAKE_CURRENT_SOURCE_DIR} sources tests)
+  target_sources(orvo_logic PRIVATE ${sources})
+  orvo_test_executable(${name}_tests TESTS ${tests} LIBRARIES orvo_logic orvo_platform_fake)
 endfunction()
