@@ -279,9 +279,13 @@ void Startup::completeFirstRun() {
 
 void Startup::finishProgramEntry() {
     Workbench& w = workbench_;
+    createChooserAndConsoleHook();
     if (w.Menubar)
         w.speedbarLayout = speedbarLayoutNumber(w.UserSpeedbarPosition, w.SpeedbarLeft, w.SpeedbarTop, w.Verticalbar);
+    if (w.portScriptRead && !w.portScript.empty()) redirectPrintDestinationHook();
     if (!w.ScaleFonts) view_.setScreenFont(w.ScreenFont, w.ScreenFontSize);
+    applyScreenOptionsHook();
+    buildHintsHook();
 }
 
 }  // namespace orvo

@@ -79,6 +79,10 @@ private:
     void writeDefaultEnvironmentHook() {}
     void refreshOwnTreeDatabaseHook() {}
     void writeEnvironmentBatchFileHook() {}
+    void createChooserAndConsoleHook() {}
+    void redirectPrintDestinationHook() {}
+    void applyScreenOptionsHook() {}
+    void buildHintsHook() {}
 
     Workbench& workbench_;
     MainWindowView& view_;
