@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "jobs/job_state.h"
+
 namespace orvo {
 
 struct ScreenFactor {
@@ -139,6 +141,9 @@ struct Workbench {
 
     // Project marks: the active section, empty until a parameter file is read.
     std::string projectSection;
+
+    // The running job and the console's next command.
+    JobState jobs;
 };
 
 }  // namespace orvo

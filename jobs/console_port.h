@@ -1,0 +1,24 @@
+#pragma once
+// What the run operation asks of the console window "Messages". The console
+// window's logic implements it; tests use a recording fake.
+#include <string>
+
+namespace orvo {
+
+class ConsolePort {
+public:
+    virtual ~ConsolePort() = default;
+    // Creates the window when it does not exist yet.
+    virtual void ensureCreated() = 0;
+    virtual bool exists() const = 0;
+    virtual void clearOutput() = 0;
+    // The window closes by itself at the end of the job unless "Always show
+    // console screen" keeps it open.
+    virtual void setCloseWhenDone(bool closeWhenDone) = 0;
+    virtual void appendLine(const std::string& line) = 0;
+    // Shows the window, not modal. Becoming active starts the job state's
+    // pending console command (or sends it to a job that still runs).
+    virtual void show() = 0;
+};
+
+}  // namespace orvo
