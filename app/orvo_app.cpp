@@ -119,6 +119,7 @@ int OrvoApp::run(int argc, char** argv) {
         return 0;
     }
     startup.finishProgramEntry();
+    window.onApplyScreenOptions = [&startup] { startup.language().applyIfChanged(); };
 
     Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop});
     window.onClose = [&shutdown] { shutdown.run(); };

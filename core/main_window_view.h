@@ -2,10 +2,15 @@
 // What the workbench's logic asks of the main window. The Qt window
 // implements it; tests use a recording fake.
 #include <string>
+#include <vector>
 
 #include "core/config_writer.h"
+#include "core/language_state.h"
+#include "core/pair_list.h"
 
 namespace orvo {
+
+class TextBindingTarget;
 
 enum class MainPage { MainMenu, Output, Utilities, Options };
 
@@ -30,6 +35,15 @@ public:
     virtual void setStayOnTop(bool stayOnTop) = 0;
     virtual bool stayOnTop() const = 0;
     virtual WindowGeometry geometry() const = 0;
+
+    // The screen options' language choice: names shown, `selected` or none.
+    virtual void showLanguageChoice(const LanguageChoice& choice) = 0;
+    // The position selected in the language choice, or -1.
+    virtual int selectedLanguage() const = 0;
+    // The utilities list: display names shown, values kept.
+    virtual void showUtilities(const std::vector<ListPair>& utilities) = 0;
+    // The window's translated texts.
+    virtual TextBindingTarget& textTarget() = 0;
 };
 
 }  // namespace orvo

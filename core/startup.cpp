@@ -22,7 +22,6 @@ namespace orvo {
 namespace {
 
 constexpr int kMainWindowHelpContext = 200;
-constexpr int kFirstMessageLine = 110;
 
 void warn(UserInteraction& ui, const std::string& text) {
     ui.showMessage({MessageKind::Warning, text, MessageButtons::Ok, MessagePlacement::ScreenCentre});
@@ -36,7 +35,11 @@ std::string absoluteFrom(const std::string& folder, const std::string& path) {
 }  // namespace
 
 Startup::Startup(Workbench& workbench, MainWindowView& view, StartupServices services, CommandLine commandLine)
-    : workbench_(workbench), view_(view), services_(services), commandLine_(std::move(commandLine)) {
+    : workbench_(workbench),
+      view_(view),
+      services_(services),
+      commandLine_(std::move(commandLine)),
+      language_(workbench, view, services.files, services.ui) {
     // Documents named on the command line are relative to the folder the
     // workbench was started in; start-up changes the current folder before it
     // looks at them.
@@ -61,7 +64,7 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     view_.lockUpdates(true);
     w.programDir = programDir;
     w.OrvoSelectionsOptionsDir = programDir;
-    loadStartupLanguage();
+    language_.loadStartupTexts();
     view_.selectPage(MainPage::MainMenu);
     view_.setHelpContext(kMainWindowHelpContext);
     w.OrvoBTMDir = programDir.empty() ? services_.files.currentDirectory() : programDir;
@@ -75,21 +78,22 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     buildSearchPathStep();
     applyEnvironmentSectionHook();
     readRemainingKeys();
-    resolveLanguageFilesHook();
+    language_.resolveFiles(true);
     setEditorEnvironmentHook();
     showMainAndCurrentFile();
     enterMainFolder();
-    fillUtilitiesListHook();
+    language_.fillUtilities();
     showDisplayTexts();
     view_.moveTo(w.XScreenPos, w.YScreenPos);
     autostartHook();
     initPrinterOptionsHook();
     setAutosaveTimerHook();
-    buildLanguageChoiceHook();
+    language_.buildChoice();
     view_.setResizable(true);
     applyMenuParameter();
     applySpeedbarMode();
-    chooseHelpSystemHook();
+    language_.chooseHelpFiles();
+    loadHelpTopicsHook();
     takeCommandLineDocument();
     if (w.firstRun) completeFirstRun();
     writeEnvironmentBatchFileHook();
@@ -100,20 +104,6 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
                    int(factor.y * defaults::MainWindowHeight * screen.height / defaults::DesignScreenHeight + 0.5));
     view_.lockUpdates(false);
     return StartupOutcome::Ready;
-}
-
-void Startup::loadStartupLanguage() {
-    Workbench& w = workbench_;
-    w.uiStrings.clear();
-    if (auto text = services_.files.readFile(w.programDir + "US.SCR")) {
-        for (std::string& line : split(*text, '\n')) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            w.uiStrings.push_back(std::move(line));
-        }
-    }
-    w.messageTexts.assign(kMessageTextCount, " ");
-    for (int i = 0; i < kMessageTextCount && kFirstMessageLine + i < int(w.uiStrings.size()); ++i)
-        w.messageTexts[i] = w.uiStrings[kFirstMessageLine + i];
 }
 
 void Startup::locateConfigFile() {
@@ -284,7 +274,8 @@ void Startup::finishProgramEntry() {
         w.speedbarLayout = speedbarLayoutNumber(w.UserSpeedbarPosition, w.SpeedbarLeft, w.SpeedbarTop, w.Verticalbar);
     if (w.portScriptRead && !w.portScript.empty()) redirectPrintDestinationHook();
     if (!w.ScaleFonts) view_.setScreenFont(w.ScreenFont, w.ScreenFontSize);
-    applyScreenOptionsHook();
+    language_.applyIfChanged();
+    applyScreenLayoutHook();
     buildHintsHook();
 }
 

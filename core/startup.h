@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/command_line.h"
+#include "core/interface_language.h"
 
 namespace orvo {
 
@@ -47,8 +48,10 @@ public:
     // The text of a message entry, or `fallback` while the entry is blank.
     static std::string messageText(const Workbench& workbench, int entry, const std::string& fallback);
 
+    // The interface language, for the screen options' Apply.
+    InterfaceLanguage& language() { return language_; }
+
 private:
-    void loadStartupLanguage();
     void locateConfigFile();
     bool firstRun();
     void checkDistributionFolders();
@@ -66,28 +69,28 @@ private:
 
     // Hooks for features still to come; each does nothing yet.
     void applyEnvironmentSectionHook() {}
-    void resolveLanguageFilesHook() {}
     void setEditorEnvironmentHook() {}
     void readParameterFileHook() {}
-    void fillUtilitiesListHook() {}
     void autostartHook() {}
     void initPrinterOptionsHook() {}
     void setAutosaveTimerHook() {}
-    void buildLanguageChoiceHook() {}
-    void chooseHelpSystemHook() {}
+    // The help topic list comes with the help system.
+    void loadHelpTopicsHook() {}
     void writeDefaultEditorProfilesHook() {}
     void writeDefaultEnvironmentHook() {}
     void refreshOwnTreeDatabaseHook() {}
     void writeEnvironmentBatchFileHook() {}
     void createChooserAndConsoleHook() {}
     void redirectPrintDestinationHook() {}
-    void applyScreenOptionsHook() {}
+    // The rest of the screen options' Apply comes with the speedbar layouts.
+    void applyScreenLayoutHook() {}
     void buildHintsHook() {}
 
     Workbench& workbench_;
     MainWindowView& view_;
     StartupServices services_;
     CommandLine commandLine_;
+    InterfaceLanguage language_;
 };
 
 }  // namespace orvo

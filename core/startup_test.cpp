@@ -65,6 +65,8 @@ struct Rig {
             files.addDirectory(folder);
         files.addFile("/docs/paper.tex", "\\documentclass{article}");
         files.addFile("/docs/chap1.tex", "\\section{One}");
+        // The utilities list every start-up reads; its absence is reported.
+        files.addFile("/opt/orvo/US_UTILS.LST", "Run a program\n&run\n");
         files.current = "/launch";
     }
 

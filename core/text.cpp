@@ -53,6 +53,10 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
 std::size_t findIgnoringCase(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
     for (std::size_t i = 0; i + needle.size() <= text.size(); ++i) {

@@ -16,6 +16,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool startsWith(std::string_view text, std::string_view prefix);
 bool endsWith(std::string_view text, std::string_view suffix);
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix);
 // Position of `needle` in `text` ignoring case, or npos.
 std::size_t findIgnoringCase(std::string_view text, std::string_view needle);
 // Parts between `separator`s; an empty text gives no parts, empty parts stay.

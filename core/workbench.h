@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language_state.h"
 #include "jobs/job_state.h"
 
 namespace orvo {
@@ -79,6 +80,10 @@ struct Workbench {
     std::string appliedLanguage;
     std::vector<std::string> messageTexts = std::vector<std::string>(kMessageTextCount, " ");
     std::vector<std::string> uiStrings;
+    LanguageFiles languageFiles;
+    LanguageChoice languageChoice;
+    std::string helpFile;
+    std::string helpTopicList;
 
     // Editor profile (the active section's name, language suffix included).
     std::string EditorSection;

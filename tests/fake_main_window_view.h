@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/main_window_view.h"
+#include "tests/fake_text_target.h"
 
 namespace orvo {
 
@@ -22,6 +23,10 @@ public:
     std::string mainFile;
     std::string currentFile;
     std::map<ChoiceField, std::string> choices;
+    LanguageChoice languageChoice;
+    int selected = -1;  // the user's selection in the language choice
+    std::vector<ListPair> utilities;
+    FakeTextTarget texts;
 
     void lockUpdates(bool lock) override {
         locked = lock;
@@ -65,6 +70,17 @@ public:
     }
     bool stayOnTop() const override { return onTop; }
     WindowGeometry geometry() const override { return window; }
+    void showLanguageChoice(const LanguageChoice& choice) override {
+        languageChoice = choice;
+        selected = choice.selected;
+        record("showLanguageChoice " + std::to_string(choice.entries.size()) + " " + std::to_string(choice.selected));
+    }
+    int selectedLanguage() const override { return selected; }
+    void showUtilities(const std::vector<ListPair>& list) override {
+        utilities = list;
+        record("showUtilities " + std::to_string(list.size()));
+    }
+    TextBindingTarget& textTarget() override { return texts; }
 
     // How many recorded calls start with `prefix`.
     int count(const std::string& prefix) const {

@@ -1,6 +1,7 @@
 #include "core/qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,13 +45,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     });
 }
 
-QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const QString& label, const QString& name,
-                                const QString& buttonName) {
+QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const QString& labelName, const QString& label,
+                                const QString& name, const QString& buttonName) {
     auto* caption = new QLabel(label);
+    caption->setObjectName(labelName);
     auto* field = new QLineEdit;
     field->setObjectName(name);
     field->setReadOnly(true);
-    field->setAccessibleName(label);
+    field->setAccessibleName(QString(label).remove(QLatin1Char('&')));
     field->setMinimumWidth(260);
     caption->setBuddy(field);
     grid->addWidget(caption, row, 0);
@@ -59,7 +61,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const QString& label
         auto* browse = new QToolButton;
         browse->setObjectName(buttonName);
         browse->setText("...");
-        browse->setAccessibleName(label);
+        browse->setAccessibleName(QString(label).remove(QLatin1Char('&')));
         browse->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(browse, row, 2);
     }
@@ -70,10 +72,10 @@ QWidget* MainWindow::buildMainMenuPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet1");
     auto* grid = new QGridLayout(page);
-    mainFile_ = addField(grid, 0, "Main file", "Edit1", "BitBtn1");
-    currentFile_ = addField(grid, 1, "Current file", "Edit2", "BitBtn2");
-    choices_[ChoiceField::Format] = addField(grid, 2, "Format", "Edit4", "BitBtn4");
-    choices_[ChoiceField::Editor] = addField(grid, 3, "Editor", "EditEditor");
+    mainFile_ = addField(grid, 0, "Label1", "&Main file", "Edit1", "BitBtn1");
+    currentFile_ = addField(grid, 1, "Label2", "C&urrent file", "Edit2", "BitBtn2");
+    choices_[ChoiceField::Format] = addField(grid, 2, "Label3", "F&ormat", "Edit4", "BitBtn4");
+    choices_[ChoiceField::Editor] = addField(grid, 3, "Label4", "Editor for TeX f&iles", "EditEditor", "BitBtn3");
     grid->setRowStretch(4, 1);
     return page;
 }
@@ -82,10 +84,10 @@ QWidget* MainWindow::buildOutputPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet2");
     auto* grid = new QGridLayout(page);
-    choices_[ChoiceField::Viewer] = addField(grid, 0, "Previewer", "Edit7", "BitBtn7");
-    choices_[ChoiceField::Printer] = addField(grid, 1, "Printer type", "Edit3", "BitBtn6");
-    choices_[ChoiceField::PrinterPort] = addField(grid, 2, "Print destination", "Edit6", "BitBtn5");
-    choices_[ChoiceField::PrinterOptions] = addField(grid, 3, "Printer options", "Edit9");
+    choices_[ChoiceField::Viewer] = addField(grid, 0, "Label5", "Previewer", "Edit7", "BitBtn7");
+    choices_[ChoiceField::Printer] = addField(grid, 1, "Label6", "Printer type", "Edit3", "BitBtn6");
+    choices_[ChoiceField::PrinterPort] = addField(grid, 2, "Label7", "Print destination", "Edit6", "BitBtn5");
+    choices_[ChoiceField::PrinterOptions] = addField(grid, 3, "Label8", "Printer options", "Edit9");
     grid->setRowStretch(4, 1);
     return page;
 }
@@ -94,12 +96,15 @@ QWidget* MainWindow::buildUtilitiesPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet3");
     auto* grid = new QGridLayout(page);
-    choices_[ChoiceField::BibTeXEditor] = addField(grid, 0, "BibTeX editor", "Edit8", "BitBtn9");
-    choices_[ChoiceField::SpellLanguage] = addField(grid, 1, "Spelling language", "edit5", "BitBtn8");
-    auto* utilities = new QListWidget;
-    utilities->setObjectName("ListBox1");
-    utilities->setAccessibleName("Utilities");
-    grid->addWidget(utilities, 2, 0, 1, 3);
+    choices_[ChoiceField::BibTeXEditor] = addField(grid, 0, "Label9", "BibTeX editor", "Edit8", "BitBtn9");
+    choices_[ChoiceField::SpellLanguage] = addField(grid, 1, "Label10", "Spelling language", "edit5", "BitBtn8");
+    auto* caption = new QLabel("Available utilities");
+    caption->setObjectName("Label11");
+    utilities_ = new QListWidget;
+    utilities_->setObjectName("ListBox1");
+    utilities_->setAccessibleName("Utilities");
+    grid->addWidget(caption, 2, 0, 1, 3);
+    grid->addWidget(utilities_, 3, 0, 1, 3);
     return page;
 }
 
@@ -109,6 +114,22 @@ QWidget* MainWindow::buildOptionsPage() {
     auto* layout = new QVBoxLayout(page);
     auto* screenOptions = new QGroupBox("Screen options");
     screenOptions->setObjectName("GroupBoxScreenOptions");
+    auto* grid = new QGridLayout(screenOptions);
+    auto* caption = new QLabel("Interface lan&guage");
+    caption->setObjectName("Label12");
+    languages_ = new QComboBox;
+    languages_->setObjectName("ComboBox1");
+    languages_->setAccessibleName("Interface language");
+    caption->setBuddy(languages_);
+    auto* apply = new QPushButton("&Apply");
+    apply->setObjectName("Button9");
+    apply->setToolTip("Apply selected screen options");
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(languages_, 0, 1);
+    grid->addWidget(apply, 1, 1, Qt::AlignRight);
+    connect(apply, &QPushButton::clicked, this, [this] {
+        if (onApplyScreenOptions) onApplyScreenOptions();
+    });
     layout->addWidget(screenOptions);
     layout->addStretch();
     return page;
@@ -165,6 +186,23 @@ bool MainWindow::stayOnTop() const { return windowFlags().testFlag(Qt::WindowSta
 WindowGeometry MainWindow::geometry() const {
     QRect frame = frameGeometry();
     return {frame.x(), frame.y(), frame.width(), frame.height(), !pages_->isVisibleTo(this)};
+}
+
+void MainWindow::showLanguageChoice(const LanguageChoice& choice) {
+    languages_->clear();
+    for (const LanguageEntry& entry : choice.entries) languages_->addItem(QString::fromStdString(entry.name));
+    languages_->setCurrentIndex(choice.selected);
+}
+
+int MainWindow::selectedLanguage() const { return languages_->currentIndex(); }
+
+void MainWindow::showUtilities(const std::vector<ListPair>& utilities) {
+    utilities_->clear();
+    for (const ListPair& utility : utilities) {
+        // The chooser and the utilities list show display texts trimmed.
+        auto* item = new QListWidgetItem(QString::fromStdString(utility.display).trimmed(), utilities_);
+        item->setData(Qt::UserRole, QString::fromStdString(utility.value));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

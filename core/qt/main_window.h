@@ -6,8 +6,11 @@
 #include <map>
 
 #include "core/main_window_view.h"
+#include "core/qt/qt_text_target.h"
 
+class QComboBox;
 class QGridLayout;
+class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -23,6 +26,8 @@ public:
     std::function<void()> onClose;
     // The "Quit" button: records the position, then closes.
     std::function<void()> onQuit;
+    // The screen options' "Apply" button.
+    std::function<void()> onApplyScreenOptions;
 
     void lockUpdates(bool locked) override;
     void selectPage(MainPage page) override;
@@ -38,6 +43,10 @@ public:
     void setStayOnTop(bool stayOnTop) override;
     bool stayOnTop() const override;
     WindowGeometry geometry() const override;
+    void showLanguageChoice(const LanguageChoice& choice) override;
+    int selectedLanguage() const override;
+    void showUtilities(const std::vector<ListPair>& utilities) override;
+    TextBindingTarget& textTarget() override { return textTarget_; }
 
     int helpContext() const { return helpContext_; }
 
@@ -49,8 +58,8 @@ private:
     QWidget* buildOutputPage();
     QWidget* buildUtilitiesPage();
     QWidget* buildOptionsPage();
-    QLineEdit* addField(QGridLayout* grid, int row, const QString& label, const QString& name,
-                        const QString& buttonName = {});
+    QLineEdit* addField(QGridLayout* grid, int row, const QString& labelName, const QString& label,
+                        const QString& name, const QString& buttonName = {});
 
     QTabWidget* pages_ = nullptr;
     QLineEdit* mainFile_ = nullptr;
@@ -58,6 +67,9 @@ private:
     std::map<ChoiceField, QLineEdit*> choices_;
     QPushButton* quit_ = nullptr;
     QPushButton* help_ = nullptr;
+    QListWidget* utilities_ = nullptr;
+    QComboBox* languages_ = nullptr;
+    QtTextTarget textTarget_ {this};
     int helpContext_ = 0;
     bool closed_ = false;
 };

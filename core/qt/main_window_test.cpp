@@ -68,9 +68,3 @@ TEST(MainWindow, SpeedbarModeHidesThePagesAndReportsIt) {
 
 }  // namespace
 }  // namespace orvo
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

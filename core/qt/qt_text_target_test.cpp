@@ -1,0 +1,97 @@
+// Texts bound to real Qt controls: the main window switched between the
+// shipped languages, and the control kinds a dialog may bind.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/qt/main_window.h"
+#include "core/qt/qt_text_target.h"
+#include "core/window_texts.h"
+#include "tests/shipped_data.h"
+
+namespace orvo {
+namespace {
+
+QString line(const std::vector<std::string>& lines, int number) { return QString::fromStdString(lines[number]); }
+
+TEST(QtTextTarget, MainWindowTakesEachLanguagesTextsAndGivesThemBack) {
+    MainWindow window;
+    WindowTexts texts("TForm1", window.textTarget());
+    ASSERT_GE(texts.bindings().size(), 20u) << "the window's labels, pages, buttons and hints are bound";
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    for (const char* file : {"DE.SCR", "US.SCR"}) {
+        std::vector<std::string> lines = shippedLines(file);
+        texts.apply(lines, "WESTERN", false);
+        EXPECT_EQ(window.windowTitle(), line(lines, 1)) << file;
+        EXPECT_EQ(pages->tabText(0), line(lines, 2)) << file;
+        EXPECT_EQ(pages->tabText(3), line(lines, 5)) << file;
+        EXPECT_EQ(window.findChild<QPushButton*>("BitBtnQuit")->text(), line(lines, 6)) << file;
+        EXPECT_EQ(window.findChild<QPushButton*>("BitBtnQuit")->toolTip(), line(lines, 7)) << file;
+        EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(), line(lines, 23)) << file;
+        EXPECT_EQ(window.findChild<QWidget*>("Edit1")->toolTip(), line(lines, 24)) << file;
+        EXPECT_EQ(window.findChild<QGroupBox*>("GroupBoxScreenOptions")->title(), line(lines, 61)) << file;
+        EXPECT_EQ(window.findChild<QPushButton*>("Button9")->toolTip(), line(lines, 75)) << file;
+        for (const TextBinding& binding : texts.bindings())
+            EXPECT_EQ(window.textTarget().controlText(binding), lines[std::stoul(binding.texts[1])])
+                << file << " " << binding.control;
+    }
+    EXPECT_EQ(window.property("orvoCharset").toInt(), 0);
+}
+
+TEST(QtTextTarget, BindsTheControlKindsOfADialog) {
+    QDialog dialog;
+    dialog.setObjectName("TFormT");
+    dialog.setWindowTitle("Designed");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* group = new QGroupBox("Pages", &dialog);
+    group->setObjectName("RadioGroup1");
+    auto* groupLayout = new QVBoxLayout(group);
+    for (const char* text : {"All", "Range"}) groupLayout->addWidget(new QRadioButton(text, group));
+    auto* combo = new QComboBox(&dialog);
+    combo->setObjectName("ComboBox1");
+    combo->addItems({"First", "Second"});
+    auto* action = new QAction("Open", &dialog);
+    action->setObjectName("Open1");
+    auto* tabs = new QTabWidget(&dialog);
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet1");
+    tabs->addTab(page, "General");
+    layout->addWidget(group);
+    layout->addWidget(combo);
+    layout->addWidget(tabs);
+
+    using K = UiTextKind;
+    const std::vector<UiTextEntry> index = {
+        {1, "TFormT", "TFormT", K::Caption, -1},     {2, "TFormT", "RadioGroup1", K::Caption, -1},
+        {3, "TFormT", "RadioGroup1", K::Item, 1},    {4, "TFormT", "ComboBox1", K::Item, 0},
+        {5, "TFormT", "ComboBox1", K::Hint, -1},     {6, "TFormT", "Open1", K::Caption, -1},
+        {7, "TFormT", "TabSheet1", K::Caption, -1},  {8, "TFormT", "ComboBox1", K::Item, 5},
+        {9, "TFormT", "-", K::Message, 0},
+    };
+    QtTextTarget target(&dialog);
+    WindowTexts texts("TFormT", target, index);
+    EXPECT_EQ(texts.bindings().size(), 7u) << "the sixth combo item does not exist";
+    texts.apply({"X+RUSSIAN", "Titel", "Seiten", "Bereich", "Erste", "Wählen", "Öffnen", "Allgemein", "-", "Meldung"},
+                "RUSSIAN");
+    EXPECT_EQ(dialog.windowTitle(), "Titel");
+    EXPECT_EQ(group->title(), "Seiten");
+    EXPECT_EQ(group->findChildren<QRadioButton*>()[1]->text(), "Bereich");
+    EXPECT_EQ(combo->itemText(0), "Erste");
+    EXPECT_EQ(combo->toolTip(), "Wählen");
+    EXPECT_EQ(action->text(), "Öffnen");
+    EXPECT_EQ(tabs->tabText(0), "Allgemein");
+    EXPECT_EQ(target.messages(), std::vector<std::string> {"Meldung"});
+    EXPECT_EQ(dialog.property("orvoCharset").toInt(), 204);
+    EXPECT_TRUE(dialog.updatesEnabled());
+}
+
+}  // namespace
+}  // namespace orvo
