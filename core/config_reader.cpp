@@ -60,14 +60,7 @@ void readOutputChain(const ConfigFile& c, Workbench& w) {
     w.PrinterOptions = c.text(key::PrinterOptions, "");
     w.PrinterPort = c.text(key::PrinterPort, "");
     w.PrinterTXT = c.text(key::PrinterTXT, defaults::PrinterTXT);
-    std::string portText = c.text(key::PrinterPortTXT, "");
-    w.portScriptRead = startsWith(portText, "@");
-    PortText decoded = decodePortText(portText);
-    w.PrinterPortTXT = decoded.text;
-    if (w.portScriptRead) {
-        w.portScript = decoded.script;
-        w.PrinterPort = decoded.script;
-    }
+    takeStoredPortText(w, c.text(key::PrinterPortTXT, ""));
     splitPath(c.text(key::BibTeXFile, w.OwnTeXTreeDir + std::string(defaults::BibTeXDatabase)), w.bibTeXPath,
               w.BibTeXFile);
     w.BibTeXEditor = c.text(key::BibTeXEditor, w.BibTeXEditor);

@@ -1,5 +1,7 @@
 #include "core/config_writer.h"
 
+#include "core/project_marks.h"
+
 #include "core/config_defaults.h"
 #include "core/config_file.h"
 #include "core/port_script.h"
@@ -136,7 +138,6 @@ void recordMainWindowFactor(Workbench& w, const ConfigWriteContext& context) {
 }  // namespace
 
 void writeActiveEditorProfile(const Workbench&, ConfigFile&) {}
-void writeProjectMarks(const Workbench&, ConfigFile&) {}
 
 bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
     recordMainWindowFactor(w, context);
@@ -144,7 +145,7 @@ bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
     writeSystem(w, c);
     writeActiveEditorProfile(w, c);
     writeChoices(w, c);
-    if (!w.projectSection.empty()) writeProjectMarks(w, c);
+    if (!w.projectSection.empty()) writeProjectMarks(w.projectMarks, w.projectSection, c.document());
     writeFlagsAndFonts(w, c);
     writeWindowKeys(w, c, context);
     writeJobFlagsAndHistories(w, c);

@@ -36,8 +36,5 @@ bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context)
 // Does nothing until editor profiles exist.
 class ConfigFile;
 void writeActiveEditorProfile(const Workbench& workbench, ConfigFile& config);
-// Hook for the project marks: writes the marks of the active project section.
-// Does nothing until per-document parameters exist.
-void writeProjectMarks(const Workbench& workbench, ConfigFile& config);
 
 }  // namespace orvo

@@ -26,6 +26,8 @@ public:
     virtual void showMainFile(const std::string& path) = 0;
     virtual void showCurrentFile(const std::string& path) = 0;
     virtual void showChoice(ChoiceField field, const std::string& text) = 0;
+    // The printer options as the user typed them.
+    virtual std::string printerOptionsText() const = 0;
     virtual void moveTo(int x, int y) = 0;
     virtual void resizeTo(int width, int height) = 0;
     virtual void setScreenFont(const std::string& family, int pointSize) = 0;

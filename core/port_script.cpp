@@ -1,5 +1,8 @@
 #include "core/port_script.h"
 
+#include "core/text.h"
+#include "core/workbench.h"
+
 namespace orvo {
 
 PortText decodePortText(std::string_view stored) {
@@ -14,6 +17,16 @@ PortText decodePortText(std::string_view stored) {
 std::string encodePortText(std::string_view script, std::string_view text) {
     if (script.empty()) return std::string(text);
     return "@" + std::string(script) + "@" + std::string(text);
+}
+
+void takeStoredPortText(Workbench& w, std::string_view stored) {
+    w.portScriptRead = startsWith(stored, "@");
+    PortText decoded = decodePortText(stored);
+    w.PrinterPortTXT = decoded.text;
+    if (w.portScriptRead) {
+        w.portScript = decoded.script;
+        w.PrinterPort = decoded.script;
+    }
 }
 
 }  // namespace orvo

@@ -14,4 +14,9 @@ struct PortText {
 PortText decodePortText(std::string_view stored);
 std::string encodePortText(std::string_view script, std::string_view text);
 
+struct Workbench;
+// Takes a stored `PrinterPortTXT`: with the prefix, its script becomes the
+// port script and the print destination as well.
+void takeStoredPortText(Workbench& workbench, std::string_view stored);
+
 }  // namespace orvo

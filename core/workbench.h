@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/language_state.h"
+#include "core/project_marks.h"
 #include "jobs/job_state.h"
 
 namespace orvo {
@@ -146,6 +147,7 @@ struct Workbench {
 
     // Project marks: the active section, empty until a parameter file is read.
     std::string projectSection;
+    ProjectMarks projectMarks;
 
     // The running job and the console's next command.
     JobState jobs;

@@ -46,6 +46,10 @@ public:
         choices[field] = text;
         record("showChoice " + std::to_string(int(field)) + " " + text);
     }
+    std::string printerOptionsText() const override {
+        auto it = choices.find(ChoiceField::PrinterOptions);
+        return it == choices.end() ? std::string() : it->second;
+    }
     void moveTo(int x, int y) override {
         window.x = x;
         window.y = y;

@@ -148,6 +148,10 @@ void MainWindow::showChoice(ChoiceField field, const std::string& text) {
     if (it != choices_.end()) it->second->setText(QString::fromStdString(text));
 }
 
+std::string MainWindow::printerOptionsText() const {
+    return choices_.at(ChoiceField::PrinterOptions)->text().toStdString();
+}
+
 void MainWindow::moveTo(int x, int y) { move(x, y); }
 
 void MainWindow::resizeTo(int width, int height) {

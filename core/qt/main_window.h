@@ -35,6 +35,7 @@ public:
     void showMainFile(const std::string& path) override;
     void showCurrentFile(const std::string& path) override;
     void showChoice(ChoiceField field, const std::string& text) override;
+    std::string printerOptionsText() const override;
     void moveTo(int x, int y) override;
     void resizeTo(int width, int height) override;
     void setScreenFont(const std::string& family, int pointSize) override;
