@@ -1,0 +1,153 @@
+// Closing other programs' windows on a private X server, and their
+// processes when there is no display.
+#include "platform/linux/linux_other_windows.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "platform/linux/linux_process_launcher.h"
+#include "tests/temp_dir.h"
+
+// Last: Xlib's macros (None, Status ...) would clash with the test framework.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace orvo {
+namespace {
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// Sets DISPLAY for one test and puts the old value back.
+class DisplayVariable {
+public:
+    explicit DisplayVariable(const std::string& value) {
+        if (const char* old = std::getenv("DISPLAY")) old_ = old;
+        ::setenv("DISPLAY", value.c_str(), 1);
+    }
+    ~DisplayVariable() {
+        if (old_.empty()) ::unsetenv("DISPLAY");
+        else ::setenv("DISPLAY", old_.c_str(), 1);
+    }
+
+private:
+    std::string old_;
+};
+
+// A client that shows one window of class "OrvoTest"; it quits on the close
+// request unless it is stubborn.
+[[noreturn]] void runTestClient(bool stubborn) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) ::_exit(2);
+    Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 50, 50, 0, 0, 0);
+    XClassHint hint {const_cast<char*>("orvotest"), const_cast<char*>("OrvoTest")};
+    XSetClassHint(display, window, &hint);
+    Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, window, &deleteWindow, 1);
+    XMapWindow(display, window);
+    XFlush(display);
+    while (true) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == ClientMessage && Atom(event.xclient.data.l[0]) == deleteWindow && !stubborn) {
+            XDestroyWindow(display, window);
+            XCloseDisplay(display);
+            ::_exit(0);
+        }
+    }
+}
+
+class LinuxOtherWindowsX11 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "Xvfb is not installed";
+        int number = 200 + ::getpid() % 700;
+        display_ = ":" + std::to_string(number);
+        server_ = ::fork();
+        if (server_ == 0) {
+            ::execl("/usr/bin/Xvfb", "Xvfb", display_.c_str(), "-nolisten", "tcp", "-screen", "0", "320x240x24",
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        variable_ = std::make_unique<DisplayVariable>(display_);
+        ASSERT_TRUE(waitUntil([] {
+            Display* d = XOpenDisplay(nullptr);
+            if (d) XCloseDisplay(d);
+            return d != nullptr;
+        })) << "Xvfb did not come up";
+    }
+    void TearDown() override {
+        if (client_ > 0) ::kill(client_, SIGKILL), ::waitpid(client_, nullptr, 0);
+        if (server_ > 0) ::kill(server_, SIGTERM), ::waitpid(server_, nullptr, 0);
+        variable_.reset();
+    }
+
+    void startClient(bool stubborn) {
+        client_ = ::fork();
+        if (client_ == 0) runTestClient(stubborn);
+        ASSERT_TRUE(waitUntil([this] { return windows.hasWindowOfClass("OrvoTest"); }));
+    }
+    bool clientEnded() {
+        return waitUntil([this] { return ::waitpid(client_, nullptr, WNOHANG) == client_; }, 3000) &&
+               (client_ = -1) == -1;
+    }
+
+    LinuxOtherWindows windows {500};
+    std::string display_;
+    pid_t server_ = -1;
+    pid_t client_ = -1;
+    std::unique_ptr<DisplayVariable> variable_;
+};
+
+TEST_F(LinuxOtherWindowsX11, AWindowOfTheClassOrInstanceNameIsAskedToClose) {
+    EXPECT_FALSE(windows.hasWindowOfClass("OrvoTest"));
+    EXPECT_FALSE(windows.closeWindowOfClass("OrvoTest")) << "no such window";
+    startClient(false);
+    EXPECT_TRUE(windows.hasWindowOfClass("orvotest")) << "instance name, any case";
+    EXPECT_TRUE(windows.closeWindowOfClass("OrvoTest"));
+    EXPECT_TRUE(clientEnded());
+    EXPECT_FALSE(windows.hasWindowOfClass("OrvoTest"));
+}
+
+TEST_F(LinuxOtherWindowsX11, AWindowThatIgnoresTheRequestCostsOnlyTheTimeLimit) {
+    startClient(true);
+    auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(windows.closeWindowOfClass("OrvoTest"));
+    auto took = std::chrono::steady_clock::now() - before;
+    EXPECT_GE(took, std::chrono::milliseconds(450));
+    EXPECT_LT(took, std::chrono::milliseconds(3000));
+    EXPECT_TRUE(windows.hasWindowOfClass("OrvoTest")) << "left alone";
+}
+
+TEST(LinuxOtherWindowsWithoutDisplay, AProcessOfTheUserWithThatNameGetsSigterm) {
+    DisplayVariable none("");
+    test::TempDir dir;
+    std::string copy = dir.path() + "orvoauxtest";
+    ASSERT_EQ(std::system(("cp /bin/sleep '" + copy + "'").c_str()), 0);
+    LinuxProcessLauncher launcher;
+    auto process = launcher.start({copy, "30"});
+    ASSERT_TRUE(process);
+    LinuxOtherWindows windows {2000};
+    ASSERT_TRUE(waitUntil([&] { return windows.hasWindowOfClass("OrvoAuxTest"); }));
+    EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtes")) << "the whole name must match";
+    EXPECT_TRUE(windows.closeWindowOfClass("OrvoAuxTest"));
+    EXPECT_TRUE(launcher.waitForEnd(*process, 100)) << "it ended within the time limit";
+    EXPECT_FALSE(windows.hasWindowOfClass("OrvoAuxTest"));
+}
+
+}  // namespace
+}  // namespace orvo
