@@ -12,6 +12,7 @@ namespace orvo {
 class Desktop;
 class Environment;
 class FileSystem;
+class Launcher;
 class MainWindowView;
 class ProgramOutput;
 class UserInteraction;
@@ -23,6 +24,8 @@ struct StartupServices {
     UserInteraction& ui;
     Desktop& desktop;
     ProgramOutput& programs;
+    // Runs the autostart job; without one the job stays pending.
+    Launcher* launcher = nullptr;
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -63,22 +66,22 @@ private:
     void takeCommandLineDocument();
     void completeFirstRun();
     void recomputeDviFileName();
+    void applyEnvironment();
+    void writeDefaultEnvironment();
+    void writeEnvironmentBatchFileStep();
+    void autostart();
 
     // Hooks for features still to come; each does nothing yet.
-    void applyEnvironmentSectionHook() {}
     void resolveLanguageFilesHook() {}
     void setEditorEnvironmentHook() {}
     void readParameterFileHook() {}
     void fillUtilitiesListHook() {}
-    void autostartHook() {}
     void initPrinterOptionsHook() {}
     void setAutosaveTimerHook() {}
     void buildLanguageChoiceHook() {}
     void chooseHelpSystemHook() {}
     void writeDefaultEditorProfilesHook() {}
-    void writeDefaultEnvironmentHook() {}
     void refreshOwnTreeDatabaseHook() {}
-    void writeEnvironmentBatchFileHook() {}
     void createChooserAndConsoleHook() {}
     void redirectPrintDestinationHook() {}
     void applyScreenOptionsHook() {}
