@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <thread>
-
 #include "tests/orvo_process.h"
 #include "tests/run_program.h"
 #include "tests/temp_dir.h"
+#include "tests/wait_until.h"
 
 namespace orvo {
 namespace {
@@ -105,8 +103,7 @@ TEST_F(BatchScripts, BlockCompileCompilesTheDumpAndStartsTheViewerOnIt) {
     EXPECT_NE(run.output.find("The block of /docs/ch1.tex starting at line 40 follows line 2"), std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find("dvicopy _DUMP_.dvi"), std::string::npos) << run.output;
-    for (int i = 0; i < 250 && temp.read("doc folder/viewed").empty(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    test::waitUntil([&] { return !temp.read("doc folder/viewed").empty(); });
     EXPECT_EQ(temp.read("doc folder/viewed"), "-x|_DUMP_.dvi");
 }
 

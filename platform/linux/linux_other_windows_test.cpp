@@ -9,12 +9,12 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <functional>
+#include <memory>
 #include <string>
-#include <thread>
 
 #include "platform/linux/linux_process_launcher.h"
 #include "tests/temp_dir.h"
+#include "tests/wait_until.h"
 
 // Last: Xlib's macros (None, Status ...) would clash with the test framework.
 #include <X11/Xlib.h>
@@ -22,15 +22,6 @@
 
 namespace orvo {
 namespace {
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
 
 // Sets DISPLAY for one test and puts the old value back.
 class DisplayVariable {
@@ -75,16 +66,21 @@ class LinuxOtherWindowsX11 : public ::testing::Test {
 protected:
     void SetUp() override {
         if (::access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "Xvfb is not installed";
+        // A display number nobody uses; without -noreset the server would
+        // start afresh whenever its last client leaves, dropping the others.
         int number = 200 + ::getpid() % 700;
+        while (::access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0 ||
+               ::access(("/tmp/.X11-unix/X" + std::to_string(number)).c_str(), F_OK) == 0)
+            ++number;
         display_ = ":" + std::to_string(number);
         server_ = ::fork();
         if (server_ == 0) {
-            ::execl("/usr/bin/Xvfb", "Xvfb", display_.c_str(), "-nolisten", "tcp", "-screen", "0", "320x240x24",
-                    static_cast<char*>(nullptr));
+            ::execl("/usr/bin/Xvfb", "Xvfb", display_.c_str(), "-nolisten", "tcp", "-noreset", "-screen", "0",
+                    "320x240x24", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         variable_ = std::make_unique<DisplayVariable>(display_);
-        ASSERT_TRUE(waitUntil([] {
+        ASSERT_TRUE(test::waitUntil([] {
             Display* d = XOpenDisplay(nullptr);
             if (d) XCloseDisplay(d);
             return d != nullptr;
@@ -99,11 +95,12 @@ protected:
     void startClient(bool stubborn) {
         client_ = ::fork();
         if (client_ == 0) runTestClient(stubborn);
-        ASSERT_TRUE(waitUntil([this] { return windows.hasWindowOfClass("OrvoTest"); }));
+        ASSERT_TRUE(test::waitUntil([this] { return windows.hasWindowOfClass("OrvoTest"); }));
     }
     bool clientEnded() {
-        return waitUntil([this] { return ::waitpid(client_, nullptr, WNOHANG) == client_; }, 3000) &&
-               (client_ = -1) == -1;
+        if (!test::waitUntil([this] { return ::waitpid(client_, nullptr, WNOHANG) == client_; }, 3000)) return false;
+        client_ = -1;
+        return true;
     }
 
     LinuxOtherWindows windows {500};
@@ -142,7 +139,7 @@ TEST(LinuxOtherWindowsWithoutDisplay, AProcessOfTheUserWithThatNameGetsSigterm) 
     auto process = launcher.start({copy, "30"});
     ASSERT_TRUE(process);
     LinuxOtherWindows windows {2000};
-    ASSERT_TRUE(waitUntil([&] { return windows.hasWindowOfClass("OrvoAuxTest"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass("OrvoAuxTest"); }));
     EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtes")) << "the whole name must match";
     EXPECT_TRUE(windows.closeWindowOfClass("OrvoAuxTest"));
     EXPECT_TRUE(launcher.waitForEnd(*process, 100)) << "it ended within the time limit";

@@ -6,22 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <thread>
-
 #include "tests/temp_dir.h"
+#include "tests/wait_until.h"
 
 namespace orvo {
 namespace {
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
 
 bool exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
@@ -51,11 +40,11 @@ TEST(LinuxProcessLauncher, ADetachedProcessRunsOnAndLeavesNoZombie) {
     std::string pidFile = dir.path() + "pid";
     ASSERT_TRUE(launcher.startDetached({"sh", "-c", "echo $$ > \"$1\"; sleep 0.3", "sh", pidFile}));
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "the workbench has no child to reap";
-    ASSERT_TRUE(waitUntil([&] { return !dir.read("pid").empty(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return !dir.read("pid").empty(); }));
     std::string pid = dir.read("pid");
     pid.pop_back();
     EXPECT_TRUE(exists("/proc/" + pid));
-    EXPECT_TRUE(waitUntil([&] { return !exists("/proc/" + pid); })) << "gone entirely, not a zombie";
+    EXPECT_TRUE(test::waitUntil([&] { return !exists("/proc/" + pid); })) << "gone entirely, not a zombie";
 }
 
 TEST(LinuxProcessLauncher, OnlyTheStandardDescriptorsArePassedOnAndInputIsEmpty) {
@@ -69,7 +58,7 @@ TEST(LinuxProcessLauncher, OnlyTheStandardDescriptorsArePassedOnAndInputIsEmpty)
         std::vector<std::string> argv {"sh", "-c", "ls /proc/$$/fd > \"$1\"; readlink /proc/$$/fd/0 >> \"$1\"", "sh", out};
         if (detached) {
             ASSERT_TRUE(launcher.startDetached(argv));
-            ASSERT_TRUE(waitUntil([&] { return dir.read("fds").find("/dev/null") != std::string::npos; }));
+            ASSERT_TRUE(test::waitUntil([&] { return dir.read("fds").find("/dev/null") != std::string::npos; }));
         } else {
             auto process = launcher.start(argv);
             ASSERT_TRUE(process);
