@@ -26,6 +26,9 @@ std::string stageFolder() { return ORVO_TEST_STAGE_DIR "/"; }
 
 OrvoProcess::OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment) {
     environment.emplace("QT_QPA_PLATFORM", "offscreen");
+    // A display that cannot be reached: quitting must not close the windows
+    // (or end the programs) of the person running the tests.
+    environment.emplace("DISPLAY", ":32767");
     std::vector<std::string> envStrings = environmentWith(environment);
 
     std::string program = stageFolder() + "orvo";

@@ -146,5 +146,25 @@ TEST(LinuxOtherWindowsWithoutDisplay, AProcessOfTheUserWithThatNameGetsSigterm) 
     EXPECT_FALSE(windows.hasWindowOfClass("OrvoAuxTest"));
 }
 
+TEST(LinuxOtherWindowsWithoutDisplay, ADisplayThatCannotBeReachedLeavesProcessesAlone) {
+    test::TempDir dir;
+    std::string copy = dir.path() + "orvoauxtest";
+    ASSERT_EQ(std::system(("cp /bin/sleep '" + copy + "'").c_str()), 0);
+    LinuxProcessLauncher launcher;
+    auto process = launcher.start({copy, "30"});
+    ASSERT_TRUE(process);
+    LinuxOtherWindows windows {200};
+    {
+        DisplayVariable none("");
+        ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass("orvoauxtest"); }));
+    }
+    DisplayVariable unreachable(":32767");
+    EXPECT_FALSE(windows.hasWindowOfClass("orvoauxtest"));
+    EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtest"));
+    EXPECT_FALSE(launcher.waitForEnd(*process, 100)) << "still running";
+    ::kill(pid_t(process->id), SIGKILL);
+    launcher.waitForEnd(*process, 5000);
+}
+
 }  // namespace
 }  // namespace orvo

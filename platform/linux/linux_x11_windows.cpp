@@ -21,7 +21,8 @@ class Connection {
 public:
     Connection() {
         const char* name = std::getenv("DISPLAY");
-        if (name && *name) display_ = XOpenDisplay(nullptr);
+        configured_ = name && *name;
+        if (configured_) display_ = XOpenDisplay(nullptr);
         if (display_) previous_ = XSetErrorHandler(ignoreErrors);
     }
     ~Connection() {
@@ -32,9 +33,12 @@ public:
     }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
+    // A display is named, whether or not it can be reached.
+    bool configured() const { return configured_; }
     Display* display() const { return display_; }
 
 private:
+    bool configured_ = false;
     Display* display_ = nullptr;
     XErrorHandler previous_ = nullptr;
 };
@@ -131,7 +135,7 @@ void waitUntilGone(Display* display, Window window, int timeLimitMs) {
 Found findWindow(const std::string& className) {
     Connection connection;
     Display* display = connection.display();
-    if (!display) return Found::NoDisplay;
+    if (!display) return connection.configured() ? Found::NotFound : Found::NoDisplay;
     return search(display, DefaultRootWindow(display), className, false, kSearchDepth) != None ? Found::Found
                                                                                             : Found::NotFound;
 }
@@ -139,7 +143,7 @@ Found findWindow(const std::string& className) {
 Found closeWindow(const std::string& className, int timeLimitMs) {
     Connection connection;
     Display* display = connection.display();
-    if (!display) return Found::NoDisplay;
+    if (!display) return connection.configured() ? Found::NotFound : Found::NoDisplay;
     Window window = search(display, DefaultRootWindow(display), className, true, kSearchDepth);
     if (window == None) return Found::NotFound;
 

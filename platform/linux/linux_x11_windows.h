@@ -4,6 +4,8 @@
 
 namespace orvo::x11 {
 
+// NoDisplay: DISPLAY names none. A named display that cannot be reached
+// shows no window.
 enum class Found { NoDisplay, NotFound, Found };
 
 // Found::Found when the display shows a client window of the class.
