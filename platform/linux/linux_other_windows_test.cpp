@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/linux/linux_process_launcher.h"
@@ -130,29 +131,38 @@ TEST_F(LinuxOtherWindowsX11, AWindowThatIgnoresTheRequestCostsOnlyTheTimeLimit) 
     EXPECT_TRUE(windows.hasWindowOfClass("OrvoTest")) << "left alone";
 }
 
-TEST(LinuxOtherWindowsWithoutDisplay, AProcessOfTheUserWithThatNameGetsSigterm) {
-    DisplayVariable none("");
+// A running copy of sleep named "orvoauxtest".
+class LinuxOtherWindowsProcesses : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string copy = dir.path() + "orvoauxtest";
+        ASSERT_EQ(std::system(("cp /bin/sleep '" + copy + "'").c_str()), 0);
+        process = launcher.start({copy, "30"});
+        ASSERT_TRUE(process);
+    }
+    void TearDown() override {
+        if (!process) return;
+        ::kill(pid_t(process->id), SIGKILL);
+        launcher.waitForEnd(*process, 5000);
+    }
+
     test::TempDir dir;
-    std::string copy = dir.path() + "orvoauxtest";
-    ASSERT_EQ(std::system(("cp /bin/sleep '" + copy + "'").c_str()), 0);
     LinuxProcessLauncher launcher;
-    auto process = launcher.start({copy, "30"});
-    ASSERT_TRUE(process);
+    std::optional<ProcessHandle> process;
+};
+
+TEST_F(LinuxOtherWindowsProcesses, WithoutADisplayTheUsersProcessOfThatNameGetsSigterm) {
+    DisplayVariable none("");
     LinuxOtherWindows windows {2000};
     ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass("OrvoAuxTest"); }));
     EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtes")) << "the whole name must match";
     EXPECT_TRUE(windows.closeWindowOfClass("OrvoAuxTest"));
     EXPECT_TRUE(launcher.waitForEnd(*process, 100)) << "it ended within the time limit";
+    process.reset();
     EXPECT_FALSE(windows.hasWindowOfClass("OrvoAuxTest"));
 }
 
-TEST(LinuxOtherWindowsWithoutDisplay, ADisplayThatCannotBeReachedLeavesProcessesAlone) {
-    test::TempDir dir;
-    std::string copy = dir.path() + "orvoauxtest";
-    ASSERT_EQ(std::system(("cp /bin/sleep '" + copy + "'").c_str()), 0);
-    LinuxProcessLauncher launcher;
-    auto process = launcher.start({copy, "30"});
-    ASSERT_TRUE(process);
+TEST_F(LinuxOtherWindowsProcesses, ADisplayThatCannotBeReachedLeavesProcessesAlone) {
     LinuxOtherWindows windows {200};
     {
         DisplayVariable none("");
@@ -162,8 +172,6 @@ TEST(LinuxOtherWindowsWithoutDisplay, ADisplayThatCannotBeReachedLeavesProcesses
     EXPECT_FALSE(windows.hasWindowOfClass("orvoauxtest"));
     EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtest"));
     EXPECT_FALSE(launcher.waitForEnd(*process, 100)) << "still running";
-    ::kill(pid_t(process->id), SIGKILL);
-    launcher.waitForEnd(*process, 5000);
 }
 
 }  // namespace
