@@ -131,11 +131,12 @@ TEST_F(LinuxOtherWindowsX11, AWindowThatIgnoresTheRequestCostsOnlyTheTimeLimit) 
     EXPECT_TRUE(windows.hasWindowOfClass("OrvoTest")) << "left alone";
 }
 
-// A running copy of sleep named "orvoauxtest".
+// A running copy of sleep with a name of its own: tests running at the same
+// time must not find each other's.
 class LinuxOtherWindowsProcesses : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string copy = dir.path() + "orvoauxtest";
+        std::string copy = dir.path() + name;
         ASSERT_EQ(std::system(("cp /bin/sleep '" + copy + "'").c_str()), 0);
         process = launcher.start({copy, "30"});
         ASSERT_TRUE(process);
@@ -146,6 +147,8 @@ protected:
         launcher.waitForEnd(*process, 5000);
     }
 
+    const std::string name = "OrvoAux" + std::to_string(::getpid());
+    const std::string otherCase = "orvoaux" + std::to_string(::getpid());
     test::TempDir dir;
     LinuxProcessLauncher launcher;
     std::optional<ProcessHandle> process;
@@ -154,23 +157,23 @@ protected:
 TEST_F(LinuxOtherWindowsProcesses, WithoutADisplayTheUsersProcessOfThatNameGetsSigterm) {
     DisplayVariable none("");
     LinuxOtherWindows windows {2000};
-    ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass("OrvoAuxTest"); }));
-    EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtes")) << "the whole name must match";
-    EXPECT_TRUE(windows.closeWindowOfClass("OrvoAuxTest"));
+    ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass(otherCase); }));
+    EXPECT_FALSE(windows.closeWindowOfClass(name.substr(0, name.size() - 1))) << "the whole name must match";
+    EXPECT_TRUE(windows.closeWindowOfClass(otherCase));
     EXPECT_TRUE(launcher.waitForEnd(*process, 100)) << "it ended within the time limit";
     process.reset();
-    EXPECT_FALSE(windows.hasWindowOfClass("OrvoAuxTest"));
+    EXPECT_FALSE(windows.hasWindowOfClass(otherCase));
 }
 
 TEST_F(LinuxOtherWindowsProcesses, ADisplayThatCannotBeReachedLeavesProcessesAlone) {
     LinuxOtherWindows windows {200};
     {
         DisplayVariable none("");
-        ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass("orvoauxtest"); }));
+        ASSERT_TRUE(test::waitUntil([&] { return windows.hasWindowOfClass(name); }));
     }
     DisplayVariable unreachable(":32767");
-    EXPECT_FALSE(windows.hasWindowOfClass("orvoauxtest"));
-    EXPECT_FALSE(windows.closeWindowOfClass("orvoauxtest"));
+    EXPECT_FALSE(windows.hasWindowOfClass(name));
+    EXPECT_FALSE(windows.closeWindowOfClass(name));
     EXPECT_FALSE(launcher.waitForEnd(*process, 100)) << "still running";
 }
 
