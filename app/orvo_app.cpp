@@ -17,9 +17,12 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/workbench.h"
+#include "jobs/launcher.h"
 #include "platform/linux/linux_environment.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_instance_guard.h"
+#include "platform/linux/linux_other_windows.h"
+#include "platform/linux/linux_process_launcher.h"
 #include "platform/linux/linux_program_output.h"
 #include "platform/linux/linux_termination_signals.h"
 #include "platform/qt/qt_desktop.h"
@@ -65,7 +68,10 @@ struct OrvoApp::Parts {
     LinuxTerminationSignals terminationSignals;
     QtDesktop desktop;
     QtUserInteraction ui;
+    LinuxProcessLauncher processes;
+    LinuxOtherWindows otherWindows;
     Workbench workbench;
+    Launcher launcher {workbench, {processes, otherWindows, files, ui}};
 };
 
 OrvoApp::OrvoApp() : parts_(std::make_unique<Parts>()) {}
@@ -109,7 +115,7 @@ int OrvoApp::run(int argc, char** argv) {
         }
     });
 
-    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs}, commandLine);
+    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher}, commandLine);
     if (startup.createMainWindow(executableFolder()) == StartupOutcome::Aborted) return 0;
 
     if (!p.instanceGuard.claim(kInstanceName)) {
@@ -121,7 +127,7 @@ int OrvoApp::run(int argc, char** argv) {
     startup.finishProgramEntry();
     window.onApplyScreenOptions = [&startup] { startup.language().applyIfChanged(); };
 
-    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop});
+    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher});
     window.onClose = [&shutdown] { shutdown.run(); };
     window.onQuit = [&shutdown, &window] {
         shutdown.recordWindowPosition();

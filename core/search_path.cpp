@@ -1,27 +1,39 @@
 #include "core/search_path.h"
 
+#include "core/text.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+
 namespace orvo {
 namespace {
-
-// Without one trailing '/' when the folder has at least four characters.
-std::string strip(const std::string& folder) {
-    if (folder.size() >= 4 && folder.back() == '/') return folder.substr(0, folder.size() - 1);
-    return folder;
-}
 
 bool occursIn(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 }  // namespace
 
+std::string stripFolderSlash(const std::string& folder) {
+    if (folder.size() >= 4 && folder.back() == '/') return folder.substr(0, folder.size() - 1);
+    return folder;
+}
+
+std::string findFolderOnPath(const std::string& program, const FileSystem& files, const Environment& environment) {
+    for (std::string folder : split(environment.get("PATH").value_or(std::string()), ':')) {
+        if (folder.empty() || folder.front() != '/') continue;
+        if (folder.back() != '/') folder += '/';
+        if (files.fileExists(folder + program)) return folder;
+    }
+    return {};
+}
+
 std::string buildSearchPath(const SearchPathInput& in, const std::function<bool(const std::string&)>& folderExists) {
     std::string prefix;
-    if (!occursIn(in.inherited, strip(in.web2cBINDir))) prefix = strip(in.web2cBINDir) + ":";
-    std::string ownPrograms = strip(in.ownTeXTreeDir + kOwnTreeProgramFolder);
+    if (!occursIn(in.inherited, stripFolderSlash(in.web2cBINDir))) prefix = stripFolderSlash(in.web2cBINDir) + ":";
+    std::string ownPrograms = stripFolderSlash(in.ownTeXTreeDir + kOwnTreeProgramFolder);
     if (!in.ownTeXTreeDir.empty() && folderExists(in.ownTeXTreeDir + kOwnTreeProgramFolder) &&
         !occursIn(in.inherited, ownPrograms)) {
         prefix = ownPrograms + ":" + prefix;
     }
-    if (in.iniDir == in.orvoBTMDir && !occursIn(in.inherited, strip(in.orvoBTMDir))) prefix += strip(in.orvoBTMDir);
+    if (in.iniDir == in.orvoBTMDir && !occursIn(in.inherited, stripFolderSlash(in.orvoBTMDir))) prefix += stripFolderSlash(in.orvoBTMDir);
 
     std::string path = prefix + ":" + in.inherited;
     for (std::size_t at = path.find("::"); at != std::string::npos; at = path.find("::")) path.erase(at, 1);

@@ -1,8 +1,11 @@
 #include "core/shutdown.h"
 
 #include "core/config_writer.h"
+#include "core/environment_batch_file.h"
 #include "core/main_window_view.h"
 #include "core/workbench.h"
+#include "jobs/launcher.h"
+#include "jobs/script_calls.h"
 #include "platform/desktop.h"
 
 namespace orvo {
@@ -24,15 +27,34 @@ bool Shutdown::writeConfigurationStep() {
     return true;
 }
 
+bool Shutdown::deleteEnvironmentBatchFileStep() {
+    deleteEnvironmentBatchFile(services_.files);
+    return true;
+}
+
+// Failures to close are ignored: a window that does not answer only costs
+// the close request's time limit.
+bool Shutdown::closeAuxiliaryWindows() {
+    if (services_.launcher) services_.launcher->closeAuxiliaryWindows();
+    return true;
+}
+
+// The script runs on after the workbench has ended; a failed start has been
+// reported by the direct start.
+bool Shutdown::startClosingScript() {
+    if (services_.launcher) services_.launcher->startDirect(closingScriptLine(workbench_), false);
+    return true;
+}
+
 bool Shutdown::dropStayOnTop() {
     if (view_.stayOnTop()) view_.setStayOnTop(false);
     return true;
 }
 
 bool Shutdown::cleanUp() {
-    if (!workbench_.QuitUseBTM) return quitDeletionHook() && closeAuxiliaryWindowsHook();
+    if (!workbench_.QuitUseBTM) return quitDeletionHook() && closeAuxiliaryWindows();
     if (workbench_.RunDosWindow) return runClosingScriptInConsoleHook();
-    return startClosingScriptHook();
+    return startClosingScript();
 }
 
 void Shutdown::run() {
@@ -40,7 +62,7 @@ void Shutdown::run() {
     done_ = true;
     view_.lockUpdates(true);
     // Once a step fails, the steps after it are skipped without a message.
-    writeParameterFileHook() && deleteEnvironmentBatchFileHook() && writeConfigurationStep() &&
+    writeParameterFileHook() && deleteEnvironmentBatchFileStep() && writeConfigurationStep() &&
         editorSaveAndQuitHook() && notifySpellCheckerHook() && dropStayOnTop() && cleanUp();
     workbench_.messageTexts.clear();
     workbench_.uiStrings.clear();

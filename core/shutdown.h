@@ -5,6 +5,7 @@
 namespace orvo {
 
 class FileSystem;
+class Launcher;
 class MainWindowView;
 class UserInteraction;
 class Desktop;
@@ -14,6 +15,9 @@ struct ShutdownServices {
     FileSystem& files;
     UserInteraction& ui;
     Desktop& desktop;
+    // Closes the auxiliary windows and starts the closing script; without
+    // one neither happens.
+    Launcher* launcher = nullptr;
 };
 
 class Shutdown {
@@ -29,16 +33,16 @@ public:
 
 private:
     bool writeParameterFileHook() { return true; }
-    bool deleteEnvironmentBatchFileHook() { return true; }
+    bool deleteEnvironmentBatchFileStep();
     bool writeConfigurationStep();
     bool editorSaveAndQuitHook() { return true; }
     bool notifySpellCheckerHook() { return true; }
     bool dropStayOnTop();
     bool cleanUp();
     bool quitDeletionHook() { return true; }
-    bool closeAuxiliaryWindowsHook() { return true; }
+    bool closeAuxiliaryWindows();
     bool runClosingScriptInConsoleHook() { return true; }
-    bool startClosingScriptHook() { return true; }
+    bool startClosingScript();
 
     Workbench& workbench_;
     MainWindowView& view_;

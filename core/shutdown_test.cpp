@@ -6,8 +6,11 @@
 #include "core/ini_document.h"
 #include "core/startup.h"
 #include "core/workbench.h"
+#include "jobs/launcher.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_other_windows.h"
+#include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_user_interaction.h"
 #include "tests/fake_main_window_view.h"
 
@@ -120,6 +123,68 @@ TEST_F(ShutdownTest, ReleasesTextsSoMessagesFallBack) {
     shutdown.run();
     EXPECT_TRUE(workbench.uiStrings.empty());
     EXPECT_EQ(Startup::messageText(workbench, kAlreadyRunningMessage, "fallback"), "fallback");
+}
+
+
+class ShutdownCleanUpTest : public ShutdownTest {
+protected:
+    FakeProcessLauncher processes;
+    FakeOtherWindows windows;
+    Launcher launcher {workbench, {processes, windows, files, ui}};
+    Shutdown withJobs {workbench, view, {files, ui, desktop, &launcher}};
+
+    ShutdownCleanUpTest() {
+        workbench.KillProcesses = "XDvi;gv;";
+        workbench.KillEditorProcesses = "Emacs";
+        workbench.OrvoBTMDir = "/opt/orvo/";
+        workbench.FourDosProgram = "/opt/orvo/orvocmd";
+        workbench.FourDosOptions = "/c";
+        files.addDirectory("/docs");
+        files.current = "/docs";
+        files.addFile("/docs/ORVOSET.BAT", "set A=1\r\n");
+        files.addFile("/docs/orvoset.sh", "export A='1'\n");
+    }
+};
+
+TEST_F(ShutdownCleanUpTest, TheEnvironmentBatchFilesLeaveTheCurrentFolder) {
+    withJobs.run();
+    EXPECT_FALSE(files.fileExists("/docs/ORVOSET.BAT"));
+    EXPECT_FALSE(files.fileExists("/docs/orvoset.sh"));
+}
+
+TEST_F(ShutdownCleanUpTest, CleaningUpItselfClosesTheKillListAfterSaving) {
+    windows.open = {{"XDvi", 1}};
+    withJobs.run();
+    EXPECT_EQ(windows.closeRequests, (std::vector<std::string> {"XDvi", "gv", "Emacs"}));
+    EXPECT_TRUE(files.fileExists(kIniPath));
+    EXPECT_TRUE(processes.starts.empty());
+}
+
+TEST_F(ShutdownCleanUpTest, TheClosingScriptStartsDirectlyWithoutCapture) {
+    workbench.QuitUseBTM = true;
+    workbench.RunDosWindow = false;
+    withJobs.run();
+    ASSERT_EQ(processes.starts.size(), 1u);
+    EXPECT_EQ(processes.starts[0].argv, (std::vector<std::string> {"/opt/orvo/orvocmd", "/c", "/opt/orvo/CLOSING.BTM"}));
+    EXPECT_TRUE(processes.starts[0].detached) << "it runs on after the workbench has ended";
+    EXPECT_TRUE(windows.closeRequests.empty()) << "the script closes the kill list itself";
+}
+
+TEST_F(ShutdownCleanUpTest, AClosingScriptThatCannotStartIsReported) {
+    workbench.QuitUseBTM = true;
+    workbench.RunDosWindow = false;
+    processes.missing = {"/opt/orvo/orvocmd"};
+    withJobs.run();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Executing \n/opt/orvo/orvocmd /c /opt/orvo/CLOSING.BTM\n failed!");
+}
+
+TEST_F(ShutdownCleanUpTest, WithCaptureTheClosingScriptIsLeftToTheConsoleWindow) {
+    workbench.QuitUseBTM = true;
+    workbench.RunDosWindow = true;
+    withJobs.run();
+    EXPECT_TRUE(processes.starts.empty());
+    EXPECT_TRUE(windows.closeRequests.empty());
 }
 
 }  // namespace

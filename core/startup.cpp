@@ -6,11 +6,15 @@
 #include "core/config_location.h"
 #include "core/config_reader.h"
 #include "core/config_writer.h"
+#include "core/environment_batch_file.h"
+#include "core/environment_section.h"
 #include "core/main_window_view.h"
 #include "core/search_path.h"
 #include "core/speedbar_layout.h"
 #include "core/text.h"
 #include "core/workbench.h"
+#include "jobs/launcher.h"
+#include "jobs/script_calls.h"
 #include "jobs/templates.h"
 #include "platform/desktop.h"
 #include "platform/environment.h"
@@ -76,7 +80,7 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     }
     checkDistributionFolders();
     buildSearchPathStep();
-    applyEnvironmentSectionHook();
+    applyEnvironment();
     readRemainingKeys();
     language_.resolveFiles(true);
     setEditorEnvironmentHook();
@@ -85,7 +89,7 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     language_.fillUtilities();
     showDisplayTexts();
     view_.moveTo(w.XScreenPos, w.YScreenPos);
-    autostartHook();
+    autostart();
     initPrinterOptionsHook();
     setAutosaveTimerHook();
     language_.buildChoice();
@@ -96,7 +100,7 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     loadHelpTopicsHook();
     takeCommandLineDocument();
     if (w.firstRun) completeFirstRun();
-    writeEnvironmentBatchFileHook();
+    writeEnvironmentBatchFileStep();
     view_.setStayOnTop(w.StayOnTop);
     ScreenSize screen = services_.desktop.screenSize();
     const ScreenFactor& factor = w.screenFactors[0];
@@ -164,6 +168,30 @@ void Startup::buildSearchPathStep() {
         return services_.files.directoryExists(folder);
     });
     services_.environment.set("PATH", w.savedPath);
+}
+
+void Startup::applyEnvironment() {
+    ConfigFile config(services_.files, configFilePath(workbench_));
+    applyEnvironmentSection(config.document(), services_.environment);
+}
+
+void Startup::writeDefaultEnvironment() {
+    writeDefaultEnvironmentSection(workbench_,
+                                   {services_.files, services_.environment, services_.programs, services_.ui});
+    applyEnvironment();
+}
+
+void Startup::writeEnvironmentBatchFileStep() { writeEnvironmentBatchFile(workbench_, services_.files); }
+
+// Pending from here on; without console capture it runs now, and the
+// workbench waits for it. With capture the console window runs it when it
+// is created.
+void Startup::autostart() {
+    Workbench& w = workbench_;
+    w.jobs.autostartPending = true;
+    if (!w.RunAutostartBatchfile || w.RunDosWindow || !services_.launcher) return;
+    services_.launcher->run(autostartCommand(w), true);
+    w.jobs.autostartPending = false;
 }
 
 void Startup::readRemainingKeys() {
@@ -261,7 +289,7 @@ void Startup::completeFirstRun() {
     ScreenSize screen = services_.desktop.screenSize();
     writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry()});
     writeDefaultEditorProfilesHook();
-    writeDefaultEnvironmentHook();
+    writeDefaultEnvironment();
     refreshOwnTreeDatabaseHook();
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
                           double(defaults::DesignScreenHeight) / screen.height};

@@ -13,6 +13,7 @@ namespace orvo {
 class Desktop;
 class Environment;
 class FileSystem;
+class Launcher;
 class MainWindowView;
 class ProgramOutput;
 class UserInteraction;
@@ -24,6 +25,8 @@ struct StartupServices {
     UserInteraction& ui;
     Desktop& desktop;
     ProgramOutput& programs;
+    // Runs the autostart job; without one the job stays pending.
+    Launcher* launcher = nullptr;
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -66,20 +69,20 @@ private:
     void takeCommandLineDocument();
     void completeFirstRun();
     void recomputeDviFileName();
+    void applyEnvironment();
+    void writeDefaultEnvironment();
+    void writeEnvironmentBatchFileStep();
+    void autostart();
 
     // Hooks for features still to come; each does nothing yet.
-    void applyEnvironmentSectionHook() {}
     void setEditorEnvironmentHook() {}
     void readParameterFileHook() {}
-    void autostartHook() {}
     void initPrinterOptionsHook() {}
     void setAutosaveTimerHook() {}
     // The help topic list comes with the help system.
     void loadHelpTopicsHook() {}
     void writeDefaultEditorProfilesHook() {}
-    void writeDefaultEnvironmentHook() {}
     void refreshOwnTreeDatabaseHook() {}
-    void writeEnvironmentBatchFileHook() {}
     void createChooserAndConsoleHook() {}
     void redirectPrintDestinationHook() {}
     // The rest of the screen options' Apply comes with the speedbar layouts.

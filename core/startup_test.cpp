@@ -13,11 +13,15 @@
 #include "core/ini_document.h"
 #include "core/speedbar_layout.h"
 #include "core/workbench.h"
+#include "jobs/launcher.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_other_windows.h"
+#include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_program_output.h"
 #include "platform/fake/fake_user_interaction.h"
+#include "tests/fake_console_port.h"
 #include "tests/fake_main_window_view.h"
 
 namespace orvo {
@@ -57,6 +61,7 @@ struct Rig {
     FakeProgramOutput programs;
     FakeMainWindowView view;
     Workbench workbench;
+    Launcher* launcher = nullptr;
     std::unique_ptr<Startup> startup;
 
     Rig() {
@@ -82,7 +87,8 @@ struct Rig {
     }
 
     StartupOutcome start(Parameters parameters = {}) {
-        startup = std::make_unique<Startup>(workbench, view, StartupServices {files, environment, ui, desktop, programs},
+        startup = std::make_unique<Startup>(workbench, view,
+                                            StartupServices {files, environment, ui, desktop, programs, launcher},
                                             CommandLine {std::move(parameters)});
         return startup->createMainWindow(kProgramDir);
     }
@@ -176,10 +182,11 @@ TEST(StartupFirstRunTest, TakesPlaceWithoutOwnTreeOrWhenAsked) {
     for (const Case& c : cases) {
         Rig rig;
         if (c.userConfig) rig.writeConfig(kUserIni, *c.userConfig);
+        std::optional<std::string> before = rig.files.readFile(kUserIni);
         ASSERT_EQ(rig.start(c.parameters), StartupOutcome::Ready) << c.name;
         EXPECT_EQ(rig.workbench.firstRun, c.firstRun) << c.name;
-        // Only a first run writes at start-up; it writes ConfigFile in full.
-        EXPECT_EQ(rig.files.writeCount > 0, c.firstRun) << c.name;
+        // Only a first run writes ConfigFile at start-up; it writes it in full.
+        EXPECT_EQ(rig.files.readFile(kUserIni) != before, c.firstRun) << c.name;
         if (c.firstRun) {
             EXPECT_EQ(rig.written(kUserIni, key::OwnTeXTreeDir), kOwnTree) << c.name;
             EXPECT_EQ(rig.written(kUserIni, key::ScreenFont), "Tahoma") << c.name;
@@ -227,14 +234,14 @@ TEST_F(FirstRunTest, SetsUpTexLiveOwnTreeSampleAndConfigFile) {
 
 TEST_F(FirstRunTest, NextStartUpUsesWhatTheFirstRunWrote) {
     ASSERT_EQ(rig.start(), StartupOutcome::Ready);
-    int writes = rig.files.writeCount;
+    std::optional<std::string> written = rig.files.readFile(kUserIni);
 
     Workbench next;
     FakeMainWindowView view;
     Startup again(next, view, {rig.files, rig.environment, rig.ui, rig.desktop, rig.programs}, CommandLine {});
     ASSERT_EQ(again.createMainWindow(kProgramDir), StartupOutcome::Ready);
     EXPECT_FALSE(next.firstRun);
-    EXPECT_EQ(rig.files.writeCount, writes);
+    EXPECT_EQ(rig.files.readFile(kUserIni), written);
     EXPECT_EQ(next.Web2cDir, "/usr/local/texlive/2023/");
     EXPECT_EQ(next.OwnTeXTreeDir, kOwnTree);
     EXPECT_EQ(next.MainFileName, "latexsample.tex");
@@ -506,6 +513,76 @@ TEST(StartupMessageTest, MissingLanguageFileLeavesBlankTexts) {
     EXPECT_EQ(rig.workbench.messageTexts, std::vector<std::string>(kMessageTextCount, " "));
     EXPECT_EQ(Startup::messageText(rig.workbench, kAlreadyRunningMessage, "Orvo is already running."),
               "Orvo is already running.");
+}
+
+
+// --- Environment and the autostart job -------------------------------------
+
+TEST(StartupEnvironmentTest, TheSectionIsAppliedAfterPathIsBuiltAndWrittenOutAtTheEnd) {
+    Rig rig;
+    rig.writeConfig(kUserIni, fullConfiguration() + Keys {{{section::Environment, "TEXINPUTS"}, ".:/my/styles:"},
+                                                          {{section::Environment, "PATH"}, "/only/this"},
+                                                          {{section::Environment, "EMPTY"}, ""}});
+    ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+    EXPECT_EQ(rig.environment.variables["TEXINPUTS"], ".:/my/styles:");
+    EXPECT_EQ(rig.environment.variables["EMPTY"], "");
+    EXPECT_EQ(rig.environment.variables["PATH"], "/only/this") << "the section has the last word";
+    EXPECT_EQ(rig.workbench.savedPath, "/usr/bin:/bin");
+    // The batch files go into the folder start-up ends in, from ConfigFile.
+    EXPECT_EQ(rig.files.currentDirectory(), "/docs/");
+    EXPECT_EQ(rig.files.readFile("/docs/ORVOSET.BAT"),
+              "set TEXINPUTS=.:/my/styles:\r\nset PATH=/only/this\r\nset EMPTY=\r\n"
+              "set PATH=/usr/bin:/bin\r\nset TEXEDIT=\r\n");
+    EXPECT_TRUE(rig.files.fileExists("/docs/orvoset.sh"));
+}
+
+TEST_F(FirstRunTest, WritesTheDefaultEnvironmentAndAppliesIt) {
+    rig.files.addFile("/usr/local/texlive/2023/texmf-dist/web2c/texmf.cnf");
+    ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+    EXPECT_EQ(rig.written(kUserIni, {section::Environment, "MODE"}), "ljfour");
+    EXPECT_EQ(rig.written(kUserIni, {section::Environment, "TEXMFCNF"}),
+              "/home/u/texfiles/texmf/web2c:/usr/local/texlive/2023/texmf-dist/web2c:");
+    EXPECT_EQ(rig.environment.variables["COMSPEC"], "/opt/orvo/orvocmd");
+    EXPECT_EQ(rig.environment.variables["UTILSDIR"], kTexBin);
+    EXPECT_NE(rig.files.readFile("/home/u/texfiles/ORVOSET.BAT").value_or("").find("\r\nset MODE=ljfour\r\n"),
+              std::string::npos);
+}
+
+class StartupAutostartTest : public ::testing::Test {
+protected:
+    Rig rig;
+    FakeProcessLauncher processes;
+    FakeOtherWindows windows;
+    FakeConsolePort console;
+    Launcher launcher {rig.workbench, {processes, windows, rig.files, rig.ui, &console}};
+
+    StartupOutcome start(bool autostart, bool capture) {
+        rig.launcher = &launcher;
+        rig.writeConfig(kUserIni, fullConfiguration() + Keys {{key::RunAutostartBatchfile, autostart ? "1" : "0"},
+                                                              {key::RunDosWindow, capture ? "1" : "0"},
+                                                              {key::FourDosProgram, "/opt/orvo/orvocmd"},
+                                                              {key::FourDosOptions, "/c"}});
+        return rig.start();
+    }
+};
+
+TEST_F(StartupAutostartTest, WithoutCaptureTheScriptRunsAndIsWaitedFor) {
+    ASSERT_EQ(start(true, false), StartupOutcome::Ready);
+    ASSERT_EQ(processes.starts.size(), 1u);
+    EXPECT_EQ(processes.starts[0].argv, (std::vector<std::string> {"/opt/orvo/orvocmd", "/c", "/opt/orvo/AUTOSTART.BTM",
+                                                                    "paper.tex", "/docs/chap1.tex"}));
+    EXPECT_FALSE(processes.starts[0].detached);
+    EXPECT_EQ(processes.waits.size(), 1u);
+    EXPECT_FALSE(rig.workbench.jobs.autostartPending);
+}
+
+TEST_F(StartupAutostartTest, WithCaptureOrSwitchedOffTheJobStaysPending) {
+    for (auto [autostart, capture] : {std::pair {true, true}, std::pair {false, false}}) {
+        ASSERT_EQ(start(autostart, capture), StartupOutcome::Ready);
+        EXPECT_TRUE(processes.starts.empty());
+        EXPECT_TRUE(console.calls.empty()) << "the console window runs it when it is created";
+        EXPECT_TRUE(rig.workbench.jobs.autostartPending);
+    }
 }
 
 }  // namespace

@@ -89,6 +89,10 @@ struct Workbench {
     // Editor profile (the active section's name, language suffix included).
     std::string EditorSection;
     std::string activeEditorSection;
+    // Keys of the active profile that jobs use: the TeX programs' editor
+    // call-back and the editor's own windows to close at shut-down.
+    std::string TeXEdit;
+    std::string KillEditorProcesses;
 
     // Fonts.
     std::string ScreenFont;

@@ -15,6 +15,9 @@ struct JobState {
     bool compileBusy = false;
     int originatingDialog = kNoOriginatingDialog;
     std::string pendingConsoleCommand;
+    // The autostart job still waits for the console window, which runs it
+    // when it is created.
+    bool autostartPending = false;
 };
 
 }  // namespace orvo

@@ -8,7 +8,12 @@ namespace orvo {
 enum class MessageKind { Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo, AbortRetry, YesNoAbort };
 enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Cancel };
-enum class MessagePlacement { ScreenCentre, MainWindowCentre, CornerAtMainWindowCentre };
+enum class MessagePlacement {
+    ScreenCentre,
+    MainWindowCentre,
+    CornerAtMainWindowCentre,  // the box's top-left corner at the main window's centre
+    CornerAtMainWindowCorner,  // the box's top-left corner at the main window's top-left corner
+};
 
 struct Message {
     MessageKind kind = MessageKind::Information;

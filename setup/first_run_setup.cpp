@@ -2,6 +2,7 @@
 
 #include "core/config_defaults.h"
 #include "core/config_location.h"
+#include "core/search_path.h"
 #include "core/text.h"
 #include "core/workbench.h"
 #include "platform/environment.h"
@@ -14,15 +15,6 @@ namespace {
 std::string asFolder(std::string path) {
     if (!path.empty() && path.back() != '/') path += '/';
     return path;
-}
-
-std::string findOnPath(const std::string& program, const FileSystem& files, const Environment& environment) {
-    for (const std::string& folder : split(environment.get("PATH").value_or(std::string()), ':')) {
-        if (folder.empty() || folder.front() != '/') continue;  // never trust relative entries
-        std::string candidate = asFolder(folder) + program;
-        if (files.fileExists(candidate)) return asFolder(folder);
-    }
-    return {};
 }
 
 std::string parentFolder(const std::string& folder) {
@@ -44,7 +36,7 @@ void copySampleDocument(Workbench& w, FileSystem& files) {
 
 TexLiveLocation detectTexLive(const FileSystem& files, const Environment& environment, ProgramOutput& programs) {
     TexLiveLocation location;
-    location.binDir = findOnPath("kpsewhich", files, environment);
+    location.binDir = findFolderOnPath("kpsewhich", files, environment);
     std::string kpsewhich = location.binDir.empty() ? std::string("kpsewhich") : location.binDir + "kpsewhich";
     std::string root = trim(programs.run({kpsewhich, "-var-value", "TEXMFROOT"}).value_or(std::string()));
     if (root.empty()) {

@@ -1,5 +1,7 @@
 #include "tests/orvo_process.h"
 
+#include "tests/run_program.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -9,9 +11,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
-
-extern char** environ;
 
 namespace orvo::test {
 namespace {
@@ -26,15 +25,11 @@ long long nowMs() {
 std::string stageFolder() { return ORVO_TEST_STAGE_DIR "/"; }
 
 OrvoProcess::OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment) {
-    std::map<std::string, std::string> merged;
-    for (char** e = environ; *e; ++e) {
-        const char* eq = std::strchr(*e, '=');
-        if (eq) merged[std::string(*e, std::size_t(eq - *e))] = eq + 1;
-    }
-    merged["QT_QPA_PLATFORM"] = "offscreen";
-    for (auto& [name, value] : environment) merged[name] = value;
-    std::vector<std::string> envStrings;
-    for (auto& [name, value] : merged) envStrings.push_back(name + "=" + value);
+    environment.emplace("QT_QPA_PLATFORM", "offscreen");
+    // A display that cannot be reached: quitting must not close the windows
+    // (or end the programs) of the person running the tests.
+    environment.emplace("DISPLAY", ":32767");
+    std::vector<std::string> envStrings = environmentWith(environment);
 
     std::string program = stageFolder() + "orvo";
     std::vector<char*> argv {program.data()};

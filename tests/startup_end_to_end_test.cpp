@@ -124,5 +124,26 @@ TEST_F(StartupEndToEnd, ASecondInstanceEndsWithoutTouchingTheFirst) {
     EXPECT_EQ(first.waitForExit(kTimeoutMs), 0) << first.output();
 }
 
+TEST_F(StartupEndToEnd, TheEnvironmentBatchFilesLiveAsLongAsTheWorkbench) {
+    std::string document = home.write("docs/paper.tex", "\\relax\n");
+    auto env = environment();
+    env["ORVO_REPORT_SHOWN"] = "stay";
+    OrvoProcess orvo({document}, env);
+    ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
+
+    IniDocument ini(home.read(".config/orvo/ORVO.INI"));
+    EXPECT_EQ(ini.readString("Environment", "COMSPEC", ""), stageFolder() + "orvocmd");
+    EXPECT_EQ(ini.readString("Environment", "TEXMFCNF", "").back(), ':');
+    std::string batch = home.read("docs/ORVOSET.BAT");
+    EXPECT_NE(batch.find("set COMSPEC=" + stageFolder() + "orvocmd\r\n"), std::string::npos) << batch;
+    EXPECT_NE(batch.find("\r\nset PATH="), std::string::npos) << batch;
+    EXPECT_NE(home.read("docs/orvoset.sh").find("export ORVOPATH='" + stageFolder() + "'\n"), std::string::npos);
+
+    orvo.signal(SIGTERM);
+    EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+    EXPECT_TRUE(home.read("docs/ORVOSET.BAT").empty());
+    EXPECT_TRUE(home.read("docs/orvoset.sh").empty());
+}
+
 }  // namespace
 }  // namespace orvo::test

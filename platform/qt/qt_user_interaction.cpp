@@ -61,7 +61,9 @@ MessageAnswer QtUserInteraction::showMessage(const Message& message) {
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
         centre = screen->availableGeometry().center();
     }
-    if (message.placement == MessagePlacement::CornerAtMainWindowCentre) box.move(centre);
+    if (message.placement == MessagePlacement::CornerAtMainWindowCorner && mainWindow_)
+        box.move(mainWindow_->frameGeometry().topLeft());
+    else if (message.placement == MessagePlacement::CornerAtMainWindowCentre) box.move(centre);
     else box.move(centre - QPoint(box.width() / 2, box.height() / 2));
 
     if (aroundModal_) aroundModal_(true);

@@ -1,0 +1,66 @@
+#include "jobs/orvocmd/command_processor.h"
+
+#include "core/text.h"
+#include "jobs/command_words.h"
+#include "jobs/templates.h"
+#include "platform/file_system.h"
+
+namespace orvo::cmd {
+namespace {
+
+// The file named `name` in `folder` (ending in '/'): exact, else the first
+// entry that differs only in case.
+std::optional<std::string> findInFolder(const std::string& folder, const std::string& name, const FileSystem& files) {
+    if (name.empty()) return std::nullopt;
+    if (files.fileExists(folder + name)) return folder + name;
+    for (const std::string& entry : files.listDirectory(folder.empty() ? std::string(".") : folder)) {
+        if (equalsIgnoringCase(entry, name) && files.fileExists(folder + entry)) return folder + entry;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool isIgnoredOption(std::string_view word) {
+    return equalsIgnoringCase(word, "/c") || startsWithIgnoringCase(word, "/e:") || startsWith(word, "@");
+}
+
+std::vector<std::string> programWords(const std::vector<std::string>& arguments, const FileSystem& files) {
+    std::size_t first = 0;
+    while (first < arguments.size() && isIgnoredOption(arguments[first])) ++first;
+    std::vector<std::string> words(arguments.begin() + long(first), arguments.end());
+    if (words.size() == 1 && words[0].find_first_of(" \t\"") != std::string::npos &&
+        !files.fileExists(words[0]))
+        return splitCommandLine(words[0]);
+    return words;
+}
+
+bool isScriptName(std::string_view name) {
+    std::string extension = toUpper(extensionOf(name));
+    return extension == ".BTM" || extension == ".BAT";
+}
+
+std::optional<std::string> findProgramFile(const std::string& name, const FileSystem& files,
+                                           const std::string& pathValue) {
+    if (name.find('/') != std::string::npos) return findInFolder(folderOf(name), fileNameOf(name), files);
+    if (isScriptName(name)) {
+        if (auto found = findInFolder(files.currentDirectory(), name, files)) return found;
+    }
+    for (std::string folder : split(pathValue, ':')) {
+        if (folder.empty() || folder.front() != '/') continue;
+        if (folder.back() != '/') folder += '/';
+        if (auto found = findInFolder(folder, name, files)) return found;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> execWords(const std::string& file, const std::vector<std::string>& programWords,
+                                   bool executableBinary) {
+    std::vector<std::string> words;
+    if (isScriptName(file) || !executableBinary) words = {"/bin/sh", file};
+    else words = {file};
+    words.insert(words.end(), programWords.begin() + (programWords.empty() ? 0 : 1), programWords.end());
+    return words;
+}
+
+}  // namespace orvo::cmd

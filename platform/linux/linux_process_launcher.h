@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/process_launcher.h"
+
+namespace orvo {
+
+// Waited-for processes are spawned directly and reaped by waitForEnd().
+// Detached ones are started through a short-lived intermediate child that
+// is reaped at once, so the program becomes a child of init and never
+// lingers as a zombie of the workbench. Both run in a process group of their
+// own (detached ones in a session of their own), so a Ctrl+C meant for the
+// workbench's terminal does not reach them; signal dispositions and the
+// signal mask are reset to the defaults.
+class LinuxProcessLauncher : public ProcessLauncher {
+public:
+    bool startDetached(const std::vector<std::string>& argv) override;
+    std::optional<ProcessHandle> start(const std::vector<std::string>& argv) override;
+    bool waitForEnd(ProcessHandle process, int timeoutMs) override;
+};
+
+}  // namespace orvo

@@ -1,0 +1,42 @@
+#pragma once
+// A console window for logic tests: records every call in order and keeps
+// the output list as the window would show it.
+#include <string>
+#include <vector>
+
+#include "jobs/console_port.h"
+
+namespace orvo {
+
+class FakeConsolePort : public ConsolePort {
+public:
+    std::vector<std::string> calls;  // "ensureCreated", "clearOutput", "setCloseWhenDone 1", "show" ...
+    std::vector<std::string> output;
+    bool created = false;
+    bool closeWhenDone = false;
+    bool shown = false;
+
+    void ensureCreated() override {
+        calls.push_back("ensureCreated");
+        created = true;
+    }
+    bool exists() const override { return created; }
+    void clearOutput() override {
+        calls.push_back("clearOutput");
+        output.clear();
+    }
+    void setCloseWhenDone(bool value) override {
+        calls.push_back(std::string("setCloseWhenDone ") + (value ? "1" : "0"));
+        closeWhenDone = value;
+    }
+    void appendLine(const std::string& line) override {
+        calls.push_back("appendLine " + line);
+        output.push_back(line);
+    }
+    void show() override {
+        calls.push_back("show");
+        shown = true;
+    }
+};
+
+}  // namespace orvo
