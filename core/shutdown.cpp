@@ -1,5 +1,7 @@
 #include "core/shutdown.h"
 
+#include "core/document_parameters.h"
+
 #include "core/config_writer.h"
 #include "core/environment_batch_file.h"
 #include "core/main_window_view.h"
@@ -9,6 +11,12 @@
 #include "platform/desktop.h"
 
 namespace orvo {
+
+bool Shutdown::writeParameterFileStep() {
+    DocumentParameters(workbench_, view_, services_.files)
+        .write(workbench_.MainFileName, workbench_.mainPath, workbench_.CurrentFileName);
+    return true;
+}
 
 Shutdown::Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services)
     : workbench_(workbench), view_(view), services_(services) {}
@@ -62,7 +70,7 @@ void Shutdown::run() {
     done_ = true;
     view_.lockUpdates(true);
     // Once a step fails, the steps after it are skipped without a message.
-    writeParameterFileHook() && deleteEnvironmentBatchFileStep() && writeConfigurationStep() &&
+    writeParameterFileStep() && deleteEnvironmentBatchFileStep() && writeConfigurationStep() &&
         editorSaveAndQuitHook() && notifySpellCheckerHook() && dropStayOnTop() && cleanUp();
     workbench_.messageTexts.clear();
     workbench_.uiStrings.clear();

@@ -32,7 +32,7 @@ public:
     bool hasRun() const { return done_; }
 
 private:
-    bool writeParameterFileHook() { return true; }
+    bool writeParameterFileStep();
     bool deleteEnvironmentBatchFileStep();
     bool writeConfigurationStep();
     bool editorSaveAndQuitHook() { return true; }

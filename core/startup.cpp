@@ -6,6 +6,7 @@
 #include "core/config_location.h"
 #include "core/config_reader.h"
 #include "core/config_writer.h"
+#include "core/document_parameters.h"
 #include "core/environment_batch_file.h"
 #include "core/environment_section.h"
 #include "core/main_window_view.h"
@@ -223,7 +224,7 @@ void Startup::enterMainFolder() {
     Workbench& w = workbench_;
     enterCurrentFolder();
     if (!w.mainPath.empty()) {
-        if (!w.MainFileName.empty()) readParameterFileHook();
+        if (!w.MainFileName.empty()) DocumentParameters(workbench_, view_, services_.files).read();
         recomputeDviFileName();
     }
 }
@@ -278,7 +279,7 @@ void Startup::takeCommandLineDocument() {
         w.CurrentFileName = services_.files.fileExists(p[1]) ? p[1] : std::string();
         view_.showCurrentFile(w.CurrentFileName);
     }
-    readParameterFileHook();
+    DocumentParameters(workbench_, view_, services_.files).read();
     recomputeDviFileName();
     // The document named here replaces the configured one: work in its folder.
     enterCurrentFolder();

@@ -76,7 +76,6 @@ private:
 
     // Hooks for features still to come; each does nothing yet.
     void setEditorEnvironmentHook() {}
-    void readParameterFileHook() {}
     void initPrinterOptionsHook() {}
     void setAutosaveTimerHook() {}
     // The help topic list comes with the help system.
