@@ -3,6 +3,7 @@
 #include "core/config_writer.h"
 #include "core/main_window_view.h"
 #include "core/workbench.h"
+#include "jobs/console_window.h"
 #include "platform/desktop.h"
 
 namespace orvo {
@@ -31,8 +32,18 @@ bool Shutdown::dropStayOnTop() {
 
 bool Shutdown::cleanUp() {
     if (!workbench_.QuitUseBTM) return quitDeletionHook() && closeAuxiliaryWindowsHook();
-    if (workbench_.RunDosWindow) return runClosingScriptInConsoleHook();
+    if (workbench_.RunDosWindow) return runClosingScriptInConsole();
     return startClosingScriptHook();
+}
+
+// The console opens anew with the command processor running CLOSING and
+// stays until the user closes it.
+bool Shutdown::runClosingScriptInConsole() {
+    if (!services_.console) return true;
+    const Workbench& w = workbench_;
+    services_.console->runUntilClosed(w.FourDosProgram + " " + w.FourDosOptions + " " + w.OrvoBTMDir + "CLOSING." +
+                                      w.batchExtension);
+    return true;
 }
 
 void Shutdown::run() {

@@ -4,6 +4,7 @@
 // settings. Steps that belong to features still to come are named hooks.
 namespace orvo {
 
+class ConsoleWindow;
 class FileSystem;
 class MainWindowView;
 class UserInteraction;
@@ -14,6 +15,9 @@ struct ShutdownServices {
     FileSystem& files;
     UserInteraction& ui;
     Desktop& desktop;
+    // The console window "Messages", where the closing script runs; none in
+    // tests that do not look at it.
+    ConsoleWindow* console = nullptr;
 };
 
 class Shutdown {
@@ -37,7 +41,7 @@ private:
     bool cleanUp();
     bool quitDeletionHook() { return true; }
     bool closeAuxiliaryWindowsHook() { return true; }
-    bool runClosingScriptInConsoleHook() { return true; }
+    bool runClosingScriptInConsole();
     bool startClosingScriptHook() { return true; }
 
     Workbench& workbench_;

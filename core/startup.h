@@ -9,6 +9,7 @@
 
 namespace orvo {
 
+class ConsolePort;
 class Desktop;
 class Environment;
 class FileSystem;
@@ -23,6 +24,9 @@ struct StartupServices {
     UserInteraction& ui;
     Desktop& desktop;
     ProgramOutput& programs;
+    // The console window "Messages", created by the program entry; none in
+    // tests that do not look at it.
+    ConsolePort* console = nullptr;
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -41,7 +45,8 @@ public:
     StartupOutcome createMainWindow(const std::string& programDir);
 
     // The program entry's steps between the single-instance check and the
-    // message loop: the speedbar layout and the fixed font size.
+    // message loop: the console window, the speedbar layout and the fixed
+    // font size.
     void finishProgramEntry();
 
     // The text of a message entry, or `fallback` while the entry is blank.
@@ -79,7 +84,8 @@ private:
     void writeDefaultEnvironmentHook() {}
     void refreshOwnTreeDatabaseHook() {}
     void writeEnvironmentBatchFileHook() {}
-    void createChooserAndConsoleHook() {}
+    void createChooserAndConsole();
+    void createChooserHook() {}
     void redirectPrintDestinationHook() {}
     void applyScreenOptionsHook() {}
     void buildHintsHook() {}

@@ -13,6 +13,7 @@
 #include "core/ini_document.h"
 #include "core/speedbar_layout.h"
 #include "core/workbench.h"
+#include "jobs/console_port.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"
@@ -504,6 +505,36 @@ TEST(StartupMessageTest, MissingLanguageFileLeavesBlankTexts) {
     EXPECT_EQ(rig.workbench.messageTexts, std::vector<std::string>(kMessageTextCount, " "));
     EXPECT_EQ(Startup::messageText(rig.workbench, kAlreadyRunningMessage, "Orvo is already running."),
               "Orvo is already running.");
+}
+
+// --- The console window ---------------------------------------------------
+
+struct RecordingConsole : ConsolePort {
+    std::vector<std::string> calls;
+    bool created = false;
+    void ensureCreated() override {
+        calls.push_back("ensureCreated");
+        created = true;
+    }
+    bool exists() const override { return created; }
+    void clearOutput() override { calls.push_back("clearOutput"); }
+    void setCloseWhenDone(bool) override { calls.push_back("setCloseWhenDone"); }
+    void appendLine(const std::string& line) override { calls.push_back("appendLine " + line); }
+    void show() override { calls.push_back("show"); }
+};
+
+TEST(StartupConsoleTest, TheProgramEntryCreatesTheConsoleAndShowsItWhenAlwaysShown) {
+    for (bool alwaysShow : {false, true}) {
+        Rig rig;
+        RecordingConsole console;
+        rig.workbench.AlwaysShowRedirectScreen = alwaysShow;
+        Startup startup(rig.workbench, rig.view,
+                        {rig.files, rig.environment, rig.ui, rig.desktop, rig.programs, &console}, CommandLine {});
+        startup.finishProgramEntry();
+        std::vector<std::string> expected {"ensureCreated"};
+        if (alwaysShow) expected.push_back("show");
+        EXPECT_EQ(console.calls, expected);
+    }
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ void ConsoleWindow::runUntilClosed(const std::string& commandLine) {
     appendLine(trim(commandLine));
     appendLine("");
     appendLine("");
-    closeWhenDone_ = false;
+    closeWhenDone_ = unattended_;
     workbench_.jobs.pendingConsoleCommand = commandLine;
     showModal();
 }

@@ -61,8 +61,12 @@ public:
     // The main window's "show console" action.
     void showWithoutJob();
     // The shut-down's closing script: the window anew, listing and running
-    // `commandLine`, open until the user closes it.
+    // `commandLine`, open until the user closes it, or only until the script
+    // ends when nobody is there to close it.
     void runUntilClosed(const std::string& commandLine);
+    // The workbench is ending on a termination signal: no window may wait
+    // for the user any more.
+    void setUnattended() { unattended_ = true; }
     // Close button, "HALT", the end of a job or the window manager.
     void close();
 
@@ -99,6 +103,7 @@ private:
     bool created_ = false;
     bool closeWhenDone_ = false;
     bool startingUp_ = true;
+    bool unattended_ = false;
 };
 
 }  // namespace orvo

@@ -305,6 +305,17 @@ TEST_F(ConsoleWindowTest, TheClosingScriptRunsInTheWindowAnewUntilTheUserClosesI
     EXPECT_FALSE(view.shown);
 }
 
+TEST_F(ConsoleWindowTest, WhenTheWorkbenchEndsOnASignalTheClosingScriptDoesNotWaitForTheUser) {
+    console.setUnattended();
+    view.duringModal = [this] {
+        starter.last().end();
+        ASSERT_TRUE(endedAndHandled());
+        EXPECT_FALSE(view.shown);
+    };
+    console.runUntilClosed("/opt/orvocmd /c /opt/CLOSING.BTM");
+    EXPECT_EQ(starter.starts.size(), 1u);
+}
+
 TEST_F(ConsoleWindowTest, DestroyingTheWindowTerminatesARunningJob) {
     auto other = std::make_unique<ConsoleWindow>(workbench, view, ConsoleServices {starter, mainThread, ui, desktop});
     other->ensureCreated();
