@@ -42,14 +42,16 @@ void ConsoleOutput::clear() {
     blocks_.clear();
     lines_.clear();
     ++generation_;
+    longestLine_ = 0;
     lineBreak_ = 0;
     lastColumns_ = 0;
+    lastColumnsKnown_ = true;
 }
 
 void ConsoleOutput::appendLine(std::string_view text) {
     startLine();
     appendToLastLine(text);
-    lastColumns_ = columnsOf(text);
+    lastColumnsKnown_ = false;
     lineBreak_ = 0;
 }
 
@@ -81,9 +83,10 @@ void ConsoleOutput::appendOutput(std::string_view bytes) {
 void ConsoleOutput::appendRun(std::string_view run) {
     if (!std::memchr(run.data(), '\t', run.size())) {
         appendToLastLine(run);
-        lastColumns_ += columnsOf(run);
+        lastColumnsKnown_ = false;
         return;
     }
+    lastColumns_ = lastLineColumns();
     expanded_.clear();
     for (char c : run) {
         if (c == '\t') {
@@ -96,6 +99,15 @@ void ConsoleOutput::appendRun(std::string_view run) {
         }
     }
     appendToLastLine(expanded_);
+    lastColumnsKnown_ = true;
+}
+
+std::size_t ConsoleOutput::lastLineColumns() {
+    if (!lastColumnsKnown_) {
+        lastColumns_ = columnsOf(line(lines_.size() - 1));
+        lastColumnsKnown_ = true;
+    }
+    return lastColumns_;
 }
 
 void ConsoleOutput::startLine() {
@@ -103,6 +115,7 @@ void ConsoleOutput::startLine() {
     std::uint32_t last = std::uint32_t(blocks_.size() - 1);
     lines_.push_back({last, blocks_[last].size, 0});
     lastColumns_ = 0;
+    lastColumnsKnown_ = true;
 }
 
 void ConsoleOutput::appendToLastLine(std::string_view piece) {
@@ -112,6 +125,7 @@ void ConsoleOutput::appendToLastLine(std::string_view piece) {
     LineRef& last = lines_.back();
     last.length += std::uint32_t(piece.size());
     blocks_[last.block].size += std::uint32_t(piece.size());
+    longestLine_ = std::max<std::size_t>(longestLine_, last.length);
 }
 
 // Room for `extra` more bytes right behind the last line, which always ends

@@ -17,6 +17,8 @@ public:
     // Changes whenever the list is emptied, so a view can tell a new list
     // from a longer one.
     std::uint64_t generation() const { return generation_; }
+    // Length in bytes of the longest line so far, for a horizontal scroll range.
+    std::size_t longestLine() const { return longestLine_; }
     // Bytes held by the blocks, for measuring.
     std::size_t reservedBytes() const;
 
@@ -46,15 +48,19 @@ private:
     void appendRun(std::string_view run);
     char* reserveForLastLine(std::size_t extra);
     void addBlock(std::size_t capacity);
+    std::size_t lastLineColumns();
 
     std::vector<Block> blocks_;
     std::deque<LineRef> lines_;
     std::uint64_t generation_ = 0;
+    std::size_t longestLine_ = 0;
     // The CR or LF that started the last line, when it was the last byte
     // taken; 0 otherwise.
     char lineBreak_ = 0;
-    // Display columns of the last line (UTF-8 continuation bytes take none).
+    // Display columns of the last line (UTF-8 continuation bytes take none),
+    // counted only once a TAB needs them.
     std::size_t lastColumns_ = 0;
+    bool lastColumnsKnown_ = true;
     std::string expanded_;  // scratch for TAB expansion
 };
 

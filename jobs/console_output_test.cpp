@@ -92,6 +92,7 @@ TEST(ConsoleOutput, LongLinesAndManyLinesKeepTheirBytes) {
     EXPECT_EQ(output.line(123457), "line 123456");
     EXPECT_EQ(output.line(200000), "line 199999");
     EXPECT_EQ(output.line(200001), "");
+    EXPECT_EQ(output.longestLine(), longLine.size());
     // Compact: blocks hold little more than the text itself.
     std::size_t textBytes = longLine.size() + text.size();
     EXPECT_LT(output.reservedBytes(), textBytes + (textBytes >> 2) + (4u << 20));

@@ -7,12 +7,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "jobs/console_window.h"
 #include "jobs/qt/console_lines_model.h"
+#include "jobs/qt/console_list_view.h"
 
 namespace orvo {
 namespace {
@@ -37,13 +37,9 @@ ConsoleForm::ConsoleForm(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    list_ = new QListView(this);
+    list_ = new ConsoleListView(this);
     list_->setObjectName("LB");
-    list_->setUniformItemSizes(true);
-    list_->setSelectionMode(QAbstractItemView::NoSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setFocusPolicy(Qt::NoFocus);
-    list_->setTextElideMode(Qt::ElideNone);
     // Lines in the window's background colour with black text.
     QPalette colours = list_->palette();
     colours.setColor(QPalette::Base, palette().color(QPalette::Window));
@@ -150,6 +146,7 @@ void ConsoleForm::resizeTo(int width, int height) { resize(width, height); }
 void ConsoleForm::refreshOutput() {
     if (!model_) return;
     model_->catchUp();
+    list_->setLongestLine(logic_->output().longestLine());
     // The last line is the current one: the list always shows the end.
     list_->scrollToBottom();
 }

@@ -11,12 +11,12 @@ class QEventLoop;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
 
 namespace orvo {
 
 class ConsoleLinesModel;
+class ConsoleListView;
 class ConsoleWindow;
 
 class ConsoleForm : public QWidget, public ConsoleView {
@@ -58,7 +58,7 @@ private:
 
     ConsoleWindow* logic_ = nullptr;
     ConsoleLinesModel* model_ = nullptr;
-    QListView* list_ = nullptr;
+    ConsoleListView* list_ = nullptr;
     QFrame* panel_ = nullptr;
     QLabel* inputLabel_ = nullptr;
     QLineEdit* input_ = nullptr;

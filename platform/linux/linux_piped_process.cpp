@@ -22,6 +22,9 @@ namespace {
 
 // How long a write to a child that does not read its input may take.
 constexpr int kWriteTimeLimitMs = 2000;
+// A large output pipe lets a chatty job run ahead while the window catches
+// up, and lets each hand-over to the window take more at once.
+constexpr int kOutputPipeBytes = 1 << 20;
 
 long long nowMs() {
     timespec ts {};
@@ -237,6 +240,8 @@ PipedStartResult LinuxPipedProcessStarter::start(const PipedProcessStart& reques
         ::close(input[1]);
         return result;
     }
+    // Best effort: the system's limit for unprivileged users may be lower.
+    if (::fcntl(output[0], F_SETPIPE_SZ, kOutputPipeBytes) < 0) ::fcntl(output[0], F_SETPIPE_SZ, 256 << 10);
     int status[2] = {-1, -1};
     std::string program = resolveProgram(request.argv[0], result.error);
     if (!program.empty() && ::pipe2(status, O_CLOEXEC) != 0) result.error = errno;
