@@ -181,6 +181,36 @@ TEST_F(LinuxPipedProcessTest, DroppingARunningChildKillsAndCollectsIt) {
     EXPECT_EQ(errno, ECHILD);
 }
 
+TEST_F(LinuxPipedProcessTest, AJobDiesWithAWorkbenchThatIsKilled) {
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    pid_t workbench = ::fork();
+    ASSERT_GE(workbench, 0);
+    if (workbench == 0) {
+        // A workbench that starts a job, says which, and waits to be killed.
+        LinuxPipedProcessStarter processes;
+        PipedStartResult job = processes.start({{"/bin/sleep", "60"}, "", std::nullopt});
+        pid_t jobPid = -1;
+        std::ifstream children("/proc/self/task/" + std::to_string(::getpid()) + "/children");
+        children >> jobPid;
+        if (!job.process) jobPid = -1;
+        [[maybe_unused]] ssize_t ignored = ::write(report[1], &jobPid, sizeof jobPid);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    pid_t job = -1;
+    ASSERT_EQ(::read(report[0], &job, sizeof job), ssize_t(sizeof job));
+    ::close(report[0]);
+    ASSERT_GT(job, 0);
+    ASSERT_TRUE(processExists(job));
+    ::kill(workbench, SIGKILL);
+    ::waitpid(workbench, nullptr, 0);
+    auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (processExists(job) && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(processExists(job));
+}
+
 TEST_F(LinuxPipedProcessTest, TheChildRunsInAProcessGroupOfItsOwn) {
     auto process = start({"/bin/sh", "-c", "ps -o pgid= -p $$; echo $$"});
     ASSERT_TRUE(process);
