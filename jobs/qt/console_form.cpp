@@ -97,6 +97,8 @@ void ConsoleForm::showWindow() {
 }
 
 void ConsoleForm::runModal(const std::function<void()>& shown) {
+    // Modality takes effect when a window is shown, not while it is up.
+    if (isVisible()) hide();
     setWindowModality(Qt::ApplicationModal);
     showWindow();
     shown();

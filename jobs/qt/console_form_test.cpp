@@ -12,6 +12,7 @@
 #include "jobs/qt/console_list_view.h"
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "core/workbench.h"
 #include "jobs/console_window.h"
@@ -168,6 +169,19 @@ TEST_F(ConsoleFormTest, AMillionLinesReachTheListInOneBatchAndItShowsTheEnd) {
     ASSERT_TRUE(waitUntil([&] { return list->model()->rowCount() == 0; }));
     EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
     console.close();
+}
+
+TEST_F(ConsoleFormTest, AModalShowingBlocksOtherWindowsUntilTheJobHasEnded) {
+    console.showWithoutJob();  // already up: the modal showing must still be modal
+    bool wasModal = false;
+    QTimer::singleShot(0, [&] { wasModal = QApplication::activeModalWidget() == &form; });
+    console.setCloseWhenDone(true);
+    workbench.jobs.pendingConsoleCommand = "/bin/sh -c \"sleep 0.2; echo done\"";
+    console.showModal();
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.isModal());
+    EXPECT_FALSE(console.jobRunning());
 }
 
 TEST_F(ConsoleFormTest, AFailedStartIsShownAsAnError) {
