@@ -17,15 +17,19 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/workbench.h"
+#include "jobs/console_window.h"
 #include "jobs/launcher.h"
+#include "jobs/qt/console_form.h"
 #include "platform/linux/linux_environment.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_instance_guard.h"
 #include "platform/linux/linux_other_windows.h"
+#include "platform/linux/linux_piped_process.h"
 #include "platform/linux/linux_process_launcher.h"
 #include "platform/linux/linux_program_output.h"
 #include "platform/linux/linux_termination_signals.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_main_thread.h"
 #include "platform/qt/qt_user_interaction.h"
 
 namespace orvo {
@@ -50,6 +54,9 @@ void endModalWindows() {
     }
 }
 
+// Utility dialogs of later steps come back to the front at the end of their job.
+void bringDialogToFrontHook(int) {}
+
 }  // namespace
 
 std::string executableFolder() {
@@ -66,6 +73,8 @@ struct OrvoApp::Parts {
     LinuxProgramOutput programs;
     LinuxInstanceGuard instanceGuard;
     LinuxTerminationSignals terminationSignals;
+    LinuxPipedProcessStarter pipedProcesses;
+    QtMainThread mainThread;
     QtDesktop desktop;
     QtUserInteraction ui;
     LinuxProcessLauncher processes;
@@ -89,15 +98,26 @@ int OrvoApp::run(int argc, char** argv) {
 
     MainWindow window;
     p.ui.setMainWindow(&window);
+    ConsoleForm consoleForm(&window);
+    ConsoleWindow console(p.workbench, consoleForm, {p.pipedProcesses, p.mainThread, p.ui, p.desktop});
+    consoleForm.attach(console);
+    console.runOperation = [&p](const std::string& command, bool wait) { p.launcher.run(command, wait); };
+    p.launcher.setConsole(console);
+    console.bringToFront = [&window](int windowNumber) {
+        if (windowNumber != kMainWindowNumber) return bringDialogToFrontHook(windowNumber);
+        window.raise();
+        window.activateWindow();
+    };
     // From here on a termination signal ends whatever box is open and closes
     // the main window, which runs the shut-down once the window exists.
     bool endRequested = false;
     if (signalFd >= 0) {
         auto* notifier = new QSocketNotifier(signalFd, QSocketNotifier::Read, &window);
-        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&p, &window, &endRequested] {
+        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&p, &window, &console, &endRequested] {
             p.terminationSignals.drain();
             endRequested = true;
             p.ui.setEnding();
+            console.setUnattended();
             endModalWindows();
             QTimer::singleShot(0, &window, [&window] {
                 if (window.onClose) window.close();
@@ -115,7 +135,8 @@ int OrvoApp::run(int argc, char** argv) {
         }
     });
 
-    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher}, commandLine);
+    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher, &console},
+                    commandLine);
     if (startup.createMainWindow(executableFolder()) == StartupOutcome::Aborted) return 0;
 
     if (!p.instanceGuard.claim(kInstanceName)) {
@@ -126,8 +147,9 @@ int OrvoApp::run(int argc, char** argv) {
     }
     startup.finishProgramEntry();
     window.onApplyScreenOptions = [&startup] { startup.language().applyIfChanged(); };
+    console.finishStartup();
 
-    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher});
+    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher, &console});
     window.onClose = [&shutdown] { shutdown.run(); };
     window.onQuit = [&shutdown, &window] {
         shutdown.recordWindowPosition();

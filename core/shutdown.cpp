@@ -6,6 +6,7 @@
 #include "core/environment_batch_file.h"
 #include "core/main_window_view.h"
 #include "core/workbench.h"
+#include "jobs/console_window.h"
 #include "jobs/launcher.h"
 #include "jobs/script_calls.h"
 #include "platform/desktop.h"
@@ -61,8 +62,17 @@ bool Shutdown::dropStayOnTop() {
 
 bool Shutdown::cleanUp() {
     if (!workbench_.QuitUseBTM) return quitDeletionHook() && closeAuxiliaryWindows();
-    if (workbench_.RunDosWindow) return runClosingScriptInConsoleHook();
+    if (workbench_.RunDosWindow) return runClosingScriptInConsole();
     return startClosingScript();
+}
+
+// The console opens anew with the command processor running CLOSING and
+// stays until the user closes it.
+bool Shutdown::runClosingScriptInConsole() {
+    if (!services_.console) return true;
+    const Workbench& w = workbench_;
+    services_.console->runUntilClosed(closingScriptLine(w));
+    return true;
 }
 
 void Shutdown::run() {

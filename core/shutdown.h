@@ -4,6 +4,7 @@
 // settings. Steps that belong to features still to come are named hooks.
 namespace orvo {
 
+class ConsoleWindow;
 class FileSystem;
 class Launcher;
 class MainWindowView;
@@ -18,6 +19,9 @@ struct ShutdownServices {
     // Closes the auxiliary windows and starts the closing script; without
     // one neither happens.
     Launcher* launcher = nullptr;
+    // The console window "Messages", where the closing script runs; none in
+    // tests that do not look at it.
+    ConsoleWindow* console = nullptr;
 };
 
 class Shutdown {
@@ -41,7 +45,7 @@ private:
     bool cleanUp();
     bool quitDeletionHook() { return true; }
     bool closeAuxiliaryWindows();
-    bool runClosingScriptInConsoleHook() { return true; }
+    bool runClosingScriptInConsole();
     bool startClosingScript();
 
     Workbench& workbench_;

@@ -7,11 +7,15 @@
 #include "core/startup.h"
 #include "core/workbench.h"
 #include "jobs/launcher.h"
+#include "jobs/console_window.h"
+#include "platform/fake/fake_main_thread.h"
+#include "platform/fake/fake_piped_process.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_other_windows.h"
 #include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_user_interaction.h"
+#include "tests/fake_console_view.h"
 #include "tests/fake_main_window_view.h"
 
 namespace orvo {
@@ -185,6 +189,30 @@ TEST_F(ShutdownCleanUpTest, WithCaptureTheClosingScriptIsLeftToTheConsoleWindow)
     withJobs.run();
     EXPECT_TRUE(processes.starts.empty());
     EXPECT_TRUE(windows.closeRequests.empty());
+}
+
+TEST_F(ShutdownTest, TheClosingScriptRunsInTheConsoleWhenOutputIsGrabbed) {
+    FakeConsoleView consoleView;
+    FakePipedProcessStarter processes;
+    FakeMainThread mainThread;
+    ConsoleWindow console(workbench, consoleView, {processes, mainThread, ui, desktop});
+    Shutdown withConsole(workbench, view, {files, ui, desktop, nullptr, &console});
+    workbench.QuitUseBTM = true;
+    workbench.RunDosWindow = true;
+    workbench.FourDosProgram = "/opt/orvo/orvocmd";
+    workbench.FourDosOptions = "/c";
+    workbench.OrvoBTMDir = "/opt/orvo/";
+    workbench.batchExtension = "BTM";
+    bool listed = false;
+    consoleView.duringModal = [&] {
+        listed = console.output().lineCount() == 3 && console.output().line(0) == "/opt/orvo/orvocmd /c /opt/orvo/CLOSING.BTM";
+        console.close();  // the user closes the window
+    };
+    withConsole.run();
+    ASSERT_EQ(processes.starts.size(), 1u);
+    EXPECT_EQ(processes.starts[0].argv, (std::vector<std::string> {"/opt/orvo/orvocmd", "/c", "/opt/orvo/CLOSING.BTM"}));
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(written(key::QuitUseBTM), "1");  // the configuration was written first
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "core/speedbar_layout.h"
 #include "core/text.h"
 #include "core/workbench.h"
+#include "jobs/console_port.h"
 #include "jobs/launcher.h"
 #include "jobs/script_calls.h"
 #include "jobs/templates.h"
@@ -296,9 +297,18 @@ void Startup::completeFirstRun() {
                           double(defaults::DesignScreenHeight) / screen.height};
 }
 
+// The console's creation runs the autostart job when start-up left it to the
+// console. With "Always show console screen" the console is up from the start.
+void Startup::createChooserAndConsole() {
+    createChooserHook();
+    if (!services_.console) return;
+    services_.console->ensureCreated();
+    if (workbench_.AlwaysShowRedirectScreen) services_.console->show();
+}
+
 void Startup::finishProgramEntry() {
     Workbench& w = workbench_;
-    createChooserAndConsoleHook();
+    createChooserAndConsole();
     if (w.Menubar)
         w.speedbarLayout = speedbarLayoutNumber(w.UserSpeedbarPosition, w.SpeedbarLeft, w.SpeedbarTop, w.Verticalbar);
     if (w.portScriptRead && !w.portScript.empty()) redirectPrintDestinationHook();

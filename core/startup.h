@@ -10,6 +10,7 @@
 
 namespace orvo {
 
+class ConsolePort;
 class Desktop;
 class Environment;
 class FileSystem;
@@ -27,6 +28,9 @@ struct StartupServices {
     ProgramOutput& programs;
     // Runs the autostart job; without one the job stays pending.
     Launcher* launcher = nullptr;
+    // The console window "Messages", created by the program entry; none in
+    // tests that do not look at it.
+    ConsolePort* console = nullptr;
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -45,7 +49,8 @@ public:
     StartupOutcome createMainWindow(const std::string& programDir);
 
     // The program entry's steps between the single-instance check and the
-    // message loop: the speedbar layout and the fixed font size.
+    // message loop: the console window, the speedbar layout and the fixed
+    // font size.
     void finishProgramEntry();
 
     // The text of a message entry, or `fallback` while the entry is blank.
@@ -82,7 +87,8 @@ private:
     void loadHelpTopicsHook() {}
     void writeDefaultEditorProfilesHook() {}
     void refreshOwnTreeDatabaseHook() {}
-    void createChooserAndConsoleHook() {}
+    void createChooserAndConsole();
+    void createChooserHook() {}
     void redirectPrintDestinationHook() {}
     // The rest of the screen options' Apply comes with the speedbar layouts.
     void applyScreenLayoutHook() {}

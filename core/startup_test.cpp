@@ -14,6 +14,7 @@
 #include "core/speedbar_layout.h"
 #include "core/workbench.h"
 #include "jobs/launcher.h"
+#include "jobs/console_port.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"
@@ -582,6 +583,22 @@ TEST_F(StartupAutostartTest, WithCaptureOrSwitchedOffTheJobStaysPending) {
         EXPECT_TRUE(processes.starts.empty());
         EXPECT_TRUE(console.calls.empty()) << "the console window runs it when it is created";
         EXPECT_TRUE(rig.workbench.jobs.autostartPending);
+    }
+}
+
+// --- The console window ---------------------------------------------------
+
+TEST(StartupConsoleTest, TheProgramEntryCreatesTheConsoleAndShowsItWhenAlwaysShown) {
+    for (bool alwaysShow : {false, true}) {
+        Rig rig;
+        FakeConsolePort console;
+        rig.workbench.AlwaysShowRedirectScreen = alwaysShow;
+        Startup startup(rig.workbench, rig.view,
+                        {rig.files, rig.environment, rig.ui, rig.desktop, rig.programs, nullptr, &console}, CommandLine {});
+        startup.finishProgramEntry();
+        std::vector<std::string> expected {"ensureCreated"};
+        if (alwaysShow) expected.push_back("show");
+        EXPECT_EQ(console.calls, expected);
     }
 }
 

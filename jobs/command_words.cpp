@@ -1,5 +1,7 @@
 #include "jobs/command_words.h"
 
+#include "core/text.h"
+
 namespace orvo {
 namespace {
 
@@ -32,6 +34,20 @@ std::vector<std::string> splitCommandLine(std::string_view line) {
     }
     if (inWord) words.push_back(std::move(word));
     return words;
+}
+
+CommandLineParts splitProgramPart(std::string_view line) {
+    std::string_view text = line;
+    while (!text.empty() && isSeparator(text.front())) text.remove_prefix(1);
+    bool quoted = false;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        char c = text[end];
+        if (c == '\\' && end + 1 < text.size() && text[end + 1] == '"') ++end;
+        else if (c == '"') quoted = !quoted;
+        else if (isSeparator(c) && !quoted) break;
+    }
+    return {std::string(text.substr(0, end)), trim(text.substr(end))};
 }
 
 std::string quoteWord(std::string_view word) {

@@ -14,6 +14,13 @@ namespace orvo {
 // empty word; an unclosed quote runs to the end of the line.
 std::vector<std::string> splitCommandLine(std::string_view line);
 
+// The first word as written (quotes kept) and the rest, trimmed.
+struct CommandLineParts {
+    std::string program;
+    std::string parameters;
+};
+CommandLineParts splitProgramPart(std::string_view line);
+
 // `word` written so that splitCommandLine gives it back as one word: inside
 // double quotes, each `"` written as `\"`. Trailing backslashes are put
 // after the closing quote, where they cannot join it into `\"`.

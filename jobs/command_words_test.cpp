@@ -50,5 +50,24 @@ TEST(QuoteWord, OnlyWordsThatNeedItGetQuotes) {
     EXPECT_EQ(quoteWord("dir\\"), "\"dir\"\\");
 }
 
+TEST(SplitProgramPart, FirstWordAsWrittenAndTheRestTrimmed) {
+    struct Case {
+        const char* line;
+        const char* program;
+        const char* parameters;
+    };
+    const Case cases[] = {
+        {"", "", ""},
+        {"cat", "cat", ""},
+        {"  /opt/orvo/orvocmd /c  X.BTM a  ", "/opt/orvo/orvocmd", "/c  X.BTM a"},
+        {"\"/opt/my tools/cmd\" -x", "\"/opt/my tools/cmd\"", "-x"},
+    };
+    for (const Case& c : cases) {
+        CommandLineParts parts = splitProgramPart(c.line);
+        EXPECT_EQ(parts.program, c.program) << c.line;
+        EXPECT_EQ(parts.parameters, c.parameters) << c.line;
+    }
+}
+
 }  // namespace
 }  // namespace orvo

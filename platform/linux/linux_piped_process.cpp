@@ -1,0 +1,317 @@
+#include "platform/linux/linux_piped_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+extern char** environ;
+
+namespace orvo {
+namespace {
+
+// How long a write to a child that does not read its input may take.
+constexpr int kWriteTimeLimitMs = 2000;
+// A large output pipe lets a chatty job run ahead while the window catches
+// up, and lets each hand-over to the window take more at once.
+constexpr int kOutputPipeBytes = 1 << 20;
+
+long long nowMs() {
+    timespec ts {};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
+}
+
+void closeFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+int openPidFd(pid_t pid) {
+#ifdef SYS_pidfd_open
+    return int(::syscall(SYS_pidfd_open, pid, 0));
+#else
+    (void)pid;
+    return -1;
+#endif
+}
+
+bool isExecutableFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+// The file to execute for `name`: itself when it holds a '/', else the first
+// executable of that name in PATH. Empty with `error` set when there is none.
+std::string resolveProgram(const std::string& name, int& error) {
+    if (name.find('/') != std::string::npos) return name;
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        std::size_t end = folders.find(':', start);
+        if (end == std::string::npos) end = folders.size();
+        std::string folder = folders.substr(start, end - start);
+        if (!folder.empty()) {
+            std::string candidate = folder + "/" + name;
+            if (isExecutableFile(candidate)) return candidate;
+        }
+        start = end + 1;
+    }
+    error = ENOENT;
+    return {};
+}
+
+// Makes `fd` the descriptor `target` in the child; async-signal-safe.
+bool placeFd(int fd, int target) {
+    if (fd == target) return ::fcntl(fd, F_SETFD, 0) == 0;
+    return ::dup2(fd, target) == target;
+}
+
+[[noreturn]] void failChild(int statusFd) {
+    int error = errno;
+    [[maybe_unused]] ssize_t ignored = ::write(statusFd, &error, sizeof error);
+    ::_exit(127);
+}
+
+class LinuxPipedProcess : public PipedProcess {
+public:
+    LinuxPipedProcess(pid_t pid, int inFd, int outFd) : pid_(pid), inFd_(inFd), outFd_(outFd), pidFd_(openPidFd(pid)) {}
+
+    ~LinuxPipedProcess() override {
+        if (!reaped_) {
+            terminate();
+            reap();
+        }
+        closeFd(inFd_);
+        closeFd(outFd_);
+        closeFd(pidFd_);
+    }
+
+    PipeState poll(int timeoutMs, bool wakeOnEnd) override {
+        pollfd fds[2];
+        int count = 0;
+        int outIndex = -1;
+        if (!outputClosed_) {
+            outIndex = count;
+            fds[count++] = {outFd_, POLLIN, 0};
+        }
+        bool watchPid = wakeOnEnd && pidFd_ >= 0;
+        if (watchPid) fds[count++] = {pidFd_, POLLIN, 0};
+        // Without a pidfd the end is looked for in short steps instead.
+        if (wakeOnEnd && pidFd_ < 0 && timeoutMs > 10) timeoutMs = 10;
+        int ready = count > 0 || timeoutMs > 0 ? ::poll(fds, nfds_t(count), timeoutMs) : 0;
+        PipeState state;
+        if (ready < 0 && errno != EINTR) {
+            state.error = errno;
+            return state;
+        }
+        if (!outputClosed_) {
+            int waiting = 0;
+            if (::ioctl(outFd_, FIONREAD, &waiting) != 0) {
+                state.error = errno;
+                return state;
+            }
+            state.waiting = std::size_t(waiting);
+            if (waiting == 0 && ready > 0 && (fds[outIndex].revents & (POLLHUP | POLLERR))) outputClosed_ = true;
+        }
+        state.outputClosed = outputClosed_;
+        state.ended = hasEnded();
+        return state;
+    }
+
+    int read(char* buffer, std::size_t count, std::size_t& got) override {
+        // One read: the caller asks for what poll() found waiting, so this
+        // never blocks.
+        got = 0;
+        ssize_t n;
+        while ((n = ::read(outFd_, buffer, count)) < 0 && errno == EINTR) {
+        }
+        if (n < 0) return errno;
+        got = std::size_t(n);
+        return 0;
+    }
+
+    int write(std::string_view bytes) override {
+        if (inFd_ < 0) return EPIPE;
+        // A child that has closed its input must not kill the workbench with
+        // SIGPIPE: the signal is held back for this thread and dropped.
+        sigset_t pipeSignal, previous;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        ::pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+        sigset_t pendingBefore;
+        sigpending(&pendingBefore);
+        int error = 0;
+        std::size_t done = 0;
+        long long deadline = nowMs() + kWriteTimeLimitMs;
+        while (done < bytes.size()) {
+            ssize_t n = ::write(inFd_, bytes.data() + done, bytes.size() - done);
+            if (n >= 0) {
+                done += std::size_t(n);
+                continue;
+            }
+            if (errno == EINTR) continue;
+            if (errno != EAGAIN) {
+                error = errno;
+                break;
+            }
+            long long left = deadline - nowMs();
+            if (left <= 0) {
+                error = EAGAIN;
+                break;
+            }
+            pollfd p {inFd_, POLLOUT, 0};
+            ::poll(&p, 1, int(left));
+        }
+        if (error == EPIPE && !sigismember(&pendingBefore, SIGPIPE)) {
+            timespec zero {};
+            while (::sigtimedwait(&pipeSignal, nullptr, &zero) < 0 && errno == EINTR) {
+            }
+        }
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        return error;
+    }
+
+    void closeInput() override { closeFd(inFd_); }
+
+    void terminate() override {
+        // Once reaped, the number may belong to someone else.
+        if (reaped_) return;
+        ::kill(-pid_, SIGKILL);
+        ::kill(pid_, SIGKILL);
+    }
+
+    void reap() override {
+        if (reaped_) return;
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+        reaped_ = true;
+    }
+
+private:
+    bool hasEnded() {
+        if (pidFd_ >= 0) {
+            pollfd p {pidFd_, POLLIN, 0};
+            return ::poll(&p, 1, 0) > 0;
+        }
+        siginfo_t info {};
+        return ::waitid(P_PID, id_t(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid_;
+    }
+
+    pid_t pid_;
+    int inFd_;
+    int outFd_;
+    int pidFd_;
+    bool outputClosed_ = false;
+    bool reaped_ = false;
+};
+
+}  // namespace
+
+PipedStartResult LinuxPipedProcessStarter::start(const PipedProcessStart& request) {
+    PipedStartResult result;
+    if (request.argv.empty()) {
+        result.error = ENOENT;
+        return result;
+    }
+    int input[2];
+    if (::pipe2(input, O_CLOEXEC) != 0) {
+        result.failedStep = PipedStartStep::InputPipe;
+        result.error = errno;
+        return result;
+    }
+    int output[2];
+    if (::pipe2(output, O_CLOEXEC) != 0) {
+        result.failedStep = PipedStartStep::OutputPipe;
+        result.error = errno;
+        ::close(input[0]);
+        ::close(input[1]);
+        return result;
+    }
+    // Best effort: the system's limit for unprivileged users may be lower.
+    if (::fcntl(output[0], F_SETPIPE_SZ, kOutputPipeBytes) < 0) ::fcntl(output[0], F_SETPIPE_SZ, 256 << 10);
+    int status[2] = {-1, -1};
+    std::string program = resolveProgram(request.argv[0], result.error);
+    if (!program.empty() && ::pipe2(status, O_CLOEXEC) != 0) result.error = errno;
+    auto closeAll = [&] {
+        for (int fd : {input[0], input[1], output[0], output[1], status[0], status[1]})
+            if (fd >= 0) ::close(fd);
+    };
+    if (program.empty() || status[0] < 0) {
+        closeAll();
+        return result;
+    }
+
+    // Everything the child needs is prepared here: after fork only
+    // async-signal-safe calls are allowed.
+    std::vector<char*> argv;
+    for (const std::string& word : request.argv) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    char** environment = environ;
+    if (request.environment) {
+        for (const std::string& entry : *request.environment) envp.push_back(const_cast<char*>(entry.c_str()));
+        envp.push_back(nullptr);
+        environment = envp.data();
+    }
+    const char* folder = request.folder.empty() ? nullptr : request.folder.c_str();
+    pid_t parent = ::getpid();
+
+    pid_t pid = ::fork();
+    if (pid < 0) {
+        result.error = errno;
+        closeAll();
+        return result;
+    }
+    if (pid == 0) {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) ::_exit(127);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD}) ::signal(signal, SIG_DFL);
+        if (!placeFd(input[0], 0) || !placeFd(output[1], 1) || !placeFd(output[1], 2)) failChild(status[1]);
+#ifdef SYS_close_range
+        ::syscall(SYS_close_range, 3u, ~0u, 4u /* CLOSE_RANGE_CLOEXEC */);
+#endif
+        if (folder && ::chdir(folder) != 0) failChild(status[1]);
+        ::execve(program.c_str(), argv.data(), environment);
+        failChild(status[1]);
+    }
+
+    ::close(input[0]);
+    ::close(output[1]);
+    ::close(status[1]);
+    int childError = 0;
+    ssize_t n;
+    while ((n = ::read(status[0], &childError, sizeof childError)) < 0 && errno == EINTR) {
+    }
+    ::close(status[0]);
+    if (n > 0) {
+        // The child could not run the program: collect it and report why.
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        ::close(input[1]);
+        ::close(output[0]);
+        result.error = childError;
+        return result;
+    }
+    ::fcntl(input[1], F_SETFL, ::fcntl(input[1], F_GETFL) | O_NONBLOCK);
+    result.process = std::make_unique<LinuxPipedProcess>(pid, input[1], output[0]);
+    return result;
+}
+
+}  // namespace orvo

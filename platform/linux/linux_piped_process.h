@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/piped_process.h"
+
+namespace orvo {
+
+// fork + exec with the child in its own process group and killed when the
+// workbench dies (PR_SET_PDEATHSIG); the end of the child is watched through
+// a pidfd, so it is known without reaping and without relying on the pipe.
+class LinuxPipedProcessStarter : public PipedProcessStarter {
+public:
+    PipedStartResult start(const PipedProcessStart& request) override;
+};
+
+}  // namespace orvo
