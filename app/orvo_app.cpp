@@ -14,6 +14,7 @@
 
 #include "core/command_line.h"
 #include "core/qt/main_window.h"
+#include "core/qt/qt_text_target.h"
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/workbench.h"
@@ -137,7 +138,14 @@ int OrvoApp::run(int argc, char** argv) {
 
     Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher, &console},
                     commandLine);
+    // The console lives as long as the main window: it takes each language
+    // the main window takes.
+    auto translateConsole = [&p, &consoleForm] {
+        applyCurrentTexts(&consoleForm, p.workbench.uiStrings, p.workbench.charsetName);
+    };
+    startup.language().onApplied(translateConsole);
     if (startup.createMainWindow(executableFolder()) == StartupOutcome::Aborted) return 0;
+    translateConsole();
 
     if (!p.instanceGuard.claim(kInstanceName)) {
         p.ui.showMessage({MessageKind::Warning,

@@ -128,6 +128,7 @@ LanguageApplication InterfaceLanguage::apply() {
     refreshDisplayTexts();
     fillUtilities();
     reloadEditorProfileHook();
+    for (const std::function<void()>& callback : appliedCallbacks_) callback();
     return LanguageApplication::Applied;
 }
 

@@ -3,8 +3,10 @@
 // US.SCR, the language files of the current language, the language choice,
 // and the language application that re-translates the main window, its
 // message texts, its display texts and its utilities list.
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvo {
 
@@ -45,6 +47,11 @@ public:
     // cannot be read is reported and changes nothing.
     LanguageApplication apply();
 
+    // Runs after every application. Windows that live as long as the main
+    // window (the console) take the new texts here; created before the first
+    // application at start-up, they would otherwise keep the US texts.
+    void onApplied(std::function<void()> callback) { appliedCallbacks_.push_back(std::move(callback)); }
+
 private:
     void refreshDisplayTexts();
     void reportError(const std::string& text);
@@ -57,6 +64,7 @@ private:
     FileSystem& files_;
     UserInteraction& ui_;
     std::unique_ptr<WindowTexts> mainTexts_;
+    std::vector<std::function<void()>> appliedCallbacks_;
 };
 
 }  // namespace orvo

@@ -108,7 +108,10 @@ TEST(InterfaceLanguage, DisplayTextsFollowTheNewLanguagesLists) {
 
 TEST(InterfaceLanguage, UnreadableUiStringFileChangesNothing) {
     Rig rig;
+    int applications = 0;
+    rig.language.onApplied([&applications] { ++applications; });
     rig.startAndChoose("US");
+    EXPECT_EQ(applications, 1) << "windows that stay alive are told";
     int utilitiesShown = rig.view.count("showUtilities");
     rig.files.removeFile("/opt/orvo/DE.SCR");  // gone after the choice was built
     rig.view.onTop = true;
@@ -123,6 +126,7 @@ TEST(InterfaceLanguage, UnreadableUiStringFileChangesNothing) {
     std::vector<std::string> us = rig.lines("US.SCR");
     EXPECT_EQ(rig.view.texts.text(UiTextKind::Caption, "TabSheet1"), us[2]);
     EXPECT_EQ(rig.view.count("showUtilities"), utilitiesShown);
+    EXPECT_EQ(applications, 1) << "nothing to take after a failure";
 }
 
 TEST(InterfaceLanguage, DamagedUiStringFilesNeverHalfApply) {
