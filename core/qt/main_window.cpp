@@ -112,13 +112,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     syncAccessibleNames();
 }
 
-QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const QString& labelName, const QString& label,
-                                const QString& name, MainControl control, const QString& buttonName,
+QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& names, MainControl control,
                                 std::optional<MainControl> buttonControl) {
+    const QString& labelName = names.label;
+    const QString& label = names.caption;
+    const QString& name = names.field;
+    const QString& buttonName = names.button;
     auto* caption = new QLabel(label);
     caption->setObjectName(labelName);
     auto* field = new QLineEdit;
     field->setObjectName(name);
+    field->setToolTip(names.fieldHint);
     field->setReadOnly(true);
     field->setContextMenuPolicy(Qt::NoContextMenu);
     field->setMinimumWidth(220);
@@ -132,6 +136,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const QString& label
         auto* browse = new QToolButton;
         browse->setObjectName(buttonName);
         browse->setText("...");
+        browse->setToolTip(names.buttonHint);
         browse->setFocusPolicy(Qt::StrongFocus);
         controls_[browse] = buttonControl.value_or(control);
         filter_->addButton(browse);
@@ -156,14 +161,25 @@ QWidget* MainWindow::buildMainMenuPage() {
     page->setObjectName("TabSheet1");
     auto* layout = new QHBoxLayout(page);
     auto* grid = new QGridLayout;
-    mainFile_ = addField(grid, 0, "Label1", "&Main file", "Edit1", MainControl::MainFile, "BitBtn1");
-    mainFile_->setToolTip("Main TeX file: click to choose, right-click for recent files");
-    currentFile_ = addField(grid, 1, "Label2", "C&urrent file", "Edit2", MainControl::CurrentFile, "BitBtn2");
-    currentFile_->setToolTip("File being edited, if not the main file: click to choose, right-click for recent files");
-    choices_[ChoiceField::Format] = addField(grid, 2, "Label3", "F&ormat", "Edit4", MainControl::FormatField, "BitBtn4",
-                                             MainControl::FormatButton);
-    choices_[ChoiceField::Editor] =
-        addField(grid, 3, "Label4", "Editor for TeX f&iles", "EditEditor", MainControl::Editor, "BitBtn3");
+    mainFile_ = addField(grid, 0,
+                         {"Label1", "&Main file", "Edit1", "Main TeX file: click to choose, right-click for recent files",
+                          "BitBtn1", "Choose Main TeX file"},
+                         MainControl::MainFile);
+    currentFile_ = addField(grid, 1,
+                            {"Label2", "C&urrent file", "Edit2",
+                             "File being edited, if not the main file: click to choose, right-click for recent files",
+                             "BitBtn2", "Choose current file"},
+                            MainControl::CurrentFile);
+    choices_[ChoiceField::Format] =
+        addField(grid, 2,
+                 {"Label3", "F&ormat", "Edit4", "TeX format used to compile the main file: click to choose", "BitBtn4",
+                  "Choose a (La)TeX format"},
+                 MainControl::FormatField, MainControl::FormatButton);
+    choices_[ChoiceField::Editor] = addField(grid, 3,
+                                             {"Label4", "Editor for TeX f&iles", "EditEditor",
+                                              "Editor for TeX files: click to choose", "BitBtn3",
+                                              "Choose editor for TeX files"},
+                                             MainControl::Editor);
     grid->setRowStretch(4, 1);
     layout->addLayout(grid, 1);
 
@@ -188,16 +204,24 @@ QWidget* MainWindow::buildOutputPage() {
     page->setObjectName("TabSheet2");
     auto* layout = new QHBoxLayout(page);
     auto* grid = new QGridLayout;
-    choices_[ChoiceField::Viewer] = addField(grid, 0, "Label5", "Previewer", "Edit7", MainControl::Previewer, "BitBtn7");
-    choices_[ChoiceField::Printer] =
-        addField(grid, 1, "Label6", "Printer type", "Edit3", MainControl::PrinterType, "BitBtn6");
+    choices_[ChoiceField::Viewer] = addField(
+        grid, 0, {"Label5", "Previewer", "Edit7", "DVI previewer: click to choose", "BitBtn7", "Choose previewer type"},
+        MainControl::Previewer);
+    choices_[ChoiceField::Printer] = addField(
+        grid, 1, {"Label6", "Printer type", "Edit3", "Printer driver: click to choose", "BitBtn6", "Choose printer type"},
+        MainControl::PrinterType);
     choices_[ChoiceField::PrinterPort] =
-        addField(grid, 2, "Label7", "Print destination", "Edit6", MainControl::PrintDestination, "BitBtn5");
+        addField(grid, 2,
+                 {"Label7", "Print destination", "Edit6",
+                  "Port, file or script that receives the printer output: click to choose", "BitBtn5",
+                  "Choose print destination"},
+                 MainControl::PrintDestination);
     // The printer options are typed: the one free text field of the window.
     auto* caption = new QLabel("Printer options");
     caption->setObjectName("Label8");
     auto* options = new QLineEdit;
     options->setObjectName("Edit9");
+    options->setToolTip("Options passed to the printer driver");
     caption->setBuddy(options);
     labels_[options] = caption;
     grid->addWidget(caption, 3, 0);
@@ -223,13 +247,20 @@ QWidget* MainWindow::buildUtilitiesPage() {
     page->setObjectName("TabSheet3");
     auto* grid = new QGridLayout(page);
     choices_[ChoiceField::BibTeXEditor] =
-        addField(grid, 0, "Label9", "BibTeX editor", "Edit8", MainControl::BibTeXEditor, "BitBtn9");
+        addField(grid, 0,
+                 {"Label9", "BibTeX editor", "Edit8", "Editor for the BibTeX database: click to choose", "BitBtn9",
+                  "Choose editor for BibTeX file"},
+                 MainControl::BibTeXEditor);
     choices_[ChoiceField::SpellLanguage] =
-        addField(grid, 1, "Label10", "Spelling language", "edit5", MainControl::SpellLanguage, "BitBtn8");
+        addField(grid, 1,
+                 {"Label10", "Spelling language", "edit5", "Language for spell-checking: click to choose", "BitBtn8",
+                  "Choose language for spell-checking"},
+                 MainControl::SpellLanguage);
     auto* caption = new QLabel("Available utilities");
     caption->setObjectName("Label11");
     utilities_ = new QListWidget;
     utilities_->setObjectName("ListBox1");
+    utilities_->setToolTip("Click a utility to start it");
     caption->setBuddy(utilities_);
     labels_[utilities_] = caption;
     grid->addWidget(caption, 2, 0, 1, 3);
@@ -273,19 +304,23 @@ QWidget* MainWindow::buildOptionsPage() {
     caption->setObjectName("Label12");
     languages_ = new QComboBox;
     languages_->setObjectName("ComboBox1");
+    languages_->setToolTip("Language of menus, buttons and messages");
     caption->setBuddy(languages_);
     labels_[languages_] = caption;
     grid->addWidget(caption, 0, 0);
     grid->addWidget(languages_, 0, 1);
-    addOption(grid, 1, 0, "CheckBox4", "Stay on &top", ProgramOption::StayOnTop);
+    addOption(grid, 1, 0, "CheckBox4", "Stay on &top", ProgramOption::StayOnTop)
+        ->setToolTip("Keep the Orvo window above all other windows");
 
     auto* full = new QRadioButton("&Full menu");
     full->setObjectName("RadioButton1");
     full->setChecked(true);
+    full->setToolTip("Show the full window with all pages");
     // The speedbar face comes with the speedbar layouts.
     auto* speedbar = new QRadioButton("Spee&dbar");
     speedbar->setObjectName("RadioButton2");
     speedbar->setEnabled(false);
+    speedbar->setToolTip("Shrink the window to a bar of ten buttons");
     auto* faces = new QButtonGroup(screenOptions);
     faces->addButton(full);
     faces->addButton(speedbar);
@@ -296,6 +331,7 @@ QWidget* MainWindow::buildOptionsPage() {
     layoutCaption->setObjectName("Label13");
     auto* layouts = new QComboBox;
     layouts->setObjectName("ComboBox3");
+    layouts->setToolTip("Orientation and screen corner of the speedbar");
     layoutCaption->setBuddy(layouts);
     labels_[layouts] = layoutCaption;
     auto* text = new QRadioButton("Te&xt");

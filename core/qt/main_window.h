@@ -107,8 +107,16 @@ private:
     QWidget* buildOutputPage();
     QWidget* buildUtilitiesPage();
     QWidget* buildOptionsPage();
-    QLineEdit* addField(QGridLayout* grid, int row, const QString& labelName, const QString& label,
-                        const QString& name, MainControl control, const QString& buttonName = {},
+    // A labelled field and its browse button, with their designed texts.
+    struct FieldNames {
+        QString label;
+        QString caption;
+        QString field;
+        QString fieldHint;
+        QString button;
+        QString buttonHint;
+    };
+    QLineEdit* addField(QGridLayout* grid, int row, const FieldNames& names, MainControl control,
                         std::optional<MainControl> buttonControl = {});
     QPushButton* addActionButton(QGroupBox* group, const QString& name, const QString& caption, MainControl control);
     QCheckBox* addOption(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
