@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "actions/main_window_logic.h"
+#include "actions/qt/chooser_form.h"
 #include "core/command_line.h"
 #include "core/qt/main_window.h"
 #include "core/qt/qt_text_target.h"
@@ -58,6 +60,42 @@ void endModalWindows() {
 // Utility dialogs of later steps come back to the front at the end of their job.
 void bringDialogToFrontHook(int) {}
 
+// Work of later steps that the main window's controls start.
+void startEditorHook() {}
+void startSpellCheckerHook() {}
+void openPrinterOptionsHook() {}
+void chooseEditorHook() {}
+void dispatchUtilityHook(const std::string&) {}
+void helpRequestHook(int) {}
+void showAboutBoxHook() {}
+void showSupportReportHook() {}
+
+constexpr ProgramOption kProgramOptions[] = {
+    ProgramOption::StayOnTop,     ProgramOption::GrabConsoleOutput, ProgramOption::AlwaysShowConsole,
+    ProgramOption::ReplaceVirtualFonts, ProgramOption::GradientCaption, ProgramOption::ShowOnTaskBar,
+    ProgramOption::ShowOnTaskTray,
+};
+
+// The main window's controls forwarded to its logic.
+void connectMainWindow(MainWindow& window, MainWindowLogic& logic, ConsoleWindow& console) {
+    logic.hooks.edit = startEditorHook;
+    logic.hooks.spellCheck = startSpellCheckerHook;
+    logic.hooks.printerOptions = openPrinterOptionsHook;
+    logic.hooks.showConsole = [&console] { console.show(); };
+    logic.hooks.chooseEditor = chooseEditorHook;
+    logic.hooks.runUtility = dispatchUtilityHook;
+    window.onActivate = [&logic](MainControl control, ButtonRole role, MenuAnchor at) {
+        logic.activate(control, role, at);
+    };
+    window.onUtility = [&logic](const std::string& value) { logic.chooseUtility(value); };
+    window.onDrop = [&logic](const std::vector<std::string>& paths) { logic.drop(paths); };
+    window.onPageChanged = [&logic](MainPage page) { logic.pageChanged(page); };
+    window.onOption = [&logic](ProgramOption option, bool on) { logic.setOption(option, on); };
+    window.onHelp = helpRequestHook;
+    window.onAbout = showAboutBoxHook;
+    window.onDebug = showSupportReportHook;
+}
+
 }  // namespace
 
 std::string executableFolder() {
@@ -99,11 +137,17 @@ int OrvoApp::run(int argc, char** argv) {
 
     MainWindow window;
     p.ui.setMainWindow(&window);
+    ChooserForm chooserForm(&window);
     ConsoleForm consoleForm(&window);
     ConsoleWindow console(p.workbench, consoleForm, {p.pipedProcesses, p.mainThread, p.ui, p.desktop});
     consoleForm.attach(console);
     console.runOperation = [&p](const std::string& command, bool wait) { p.launcher.run(command, wait); };
     p.launcher.setConsole(console);
+    // The jobs on the main file (compile, preview, print, log file) plug in
+    // here; while there are none, those buttons do nothing.
+    JobActions* jobActions = nullptr;
+    MainWindowLogic windowLogic(p.workbench, window, window, chooserForm, {p.files, p.ui, p.desktop, jobActions});
+    connectMainWindow(window, windowLogic, console);
     console.bringToFront = [&window](int windowNumber) {
         if (windowNumber != kMainWindowNumber) return bringDialogToFrontHook(windowNumber);
         window.raise();
@@ -154,7 +198,12 @@ int OrvoApp::run(int argc, char** argv) {
         return 0;
     }
     startup.finishProgramEntry();
-    window.onApplyScreenOptions = [&startup] { startup.language().applyIfChanged(); };
+    windowLogic.languageChanged();
+    for (ProgramOption option : kProgramOptions) window.showOption(option, windowLogic.option(option));
+    window.onApplyScreenOptions = [&startup, &windowLogic] {
+        startup.language().applyIfChanged();
+        windowLogic.languageChanged();
+    };
     console.finishStartup();
 
     Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher, &console});

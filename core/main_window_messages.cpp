@@ -4,12 +4,17 @@
 
 namespace orvo {
 
+StayOnTopPause::StayOnTopPause(MainWindowView& view) : view_(view), restore_(view.stayOnTop()) {
+    if (restore_) view_.setStayOnTop(false);
+}
+
+StayOnTopPause::~StayOnTopPause() {
+    if (restore_) view_.setStayOnTop(true);
+}
+
 MessageAnswer showOverMainWindow(MainWindowView& view, UserInteraction& ui, const Message& message) {
-    bool onTop = view.stayOnTop();
-    if (onTop) view.setStayOnTop(false);
-    MessageAnswer answer = ui.showMessage(message);
-    if (onTop) view.setStayOnTop(true);
-    return answer;
+    StayOnTopPause pause(view);
+    return ui.showMessage(message);
 }
 
 }  // namespace orvo

@@ -3,6 +3,7 @@
 #include "core/document_parameters.h"
 
 #include "core/config_writer.h"
+#include "core/main_window_position.h"
 #include "core/environment_batch_file.h"
 #include "core/main_window_view.h"
 #include "core/workbench.h"
@@ -22,13 +23,7 @@ bool Shutdown::writeParameterFileStep() {
 Shutdown::Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services)
     : workbench_(workbench), view_(view), services_(services) {}
 
-void Shutdown::recordWindowPosition() {
-    if (workbench_.Menubar) return;
-    WindowGeometry geometry = view_.geometry();
-    if (geometry.tabPagesHidden) return;
-    workbench_.XScreenPos = geometry.x;
-    workbench_.YScreenPos = geometry.y;
-}
+void Shutdown::recordWindowPosition() { recordMainWindowPosition(workbench_, view_); }
 
 bool Shutdown::writeConfigurationStep() {
     // A failed write has been reported by the writer; the rest still runs.

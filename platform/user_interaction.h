@@ -1,6 +1,7 @@
 #pragma once
 // Every question and report the logic puts to the user goes through here. The
 // desktop implementation is modal; the test fake is scripted and records.
+#include <optional>
 #include <string>
 
 namespace orvo {
@@ -22,10 +23,26 @@ struct Message {
     MessagePlacement placement = MessagePlacement::ScreenCentre;
 };
 
+// Open picks an existing file; Save may name a new one (an output file).
+enum class FileDialogKind { Open, Save };
+
+struct FileDialogRequest {
+    FileDialogKind kind = FileDialogKind::Open;
+    std::string title;
+    std::string startFolder;
+    std::string fileName;          // proposed name, may be empty
+    std::string defaultExtension;  // without its dot; added to a chosen name that has none
+    // Pairs of description and ';'-separated patterns, all '|'-separated:
+    // "Main TeX files (*.TEX)|*.TEX|All files|*.*".
+    std::string filter;
+};
+
 class UserInteraction {
 public:
     virtual ~UserInteraction() = default;
     virtual MessageAnswer showMessage(const Message& message) = 0;
+    // The chosen file's full path, or nothing when the user cancelled.
+    virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
 };
 
 }  // namespace orvo

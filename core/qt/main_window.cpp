@@ -1,23 +1,63 @@
 #include "core/qt/main_window.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/qt/action_control_filter.h"
+
 namespace orvo {
+namespace {
+
+constexpr int kHelpMenuContext = 10;
+
+QString withoutMnemonic(QString text) {
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text.trimmed();
+}
+
+std::vector<std::string> localFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (!data) return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    }
+    return paths;
+}
+
+}  // namespace
+
+void MainWindow::TextTarget::suspendRedraw(bool suspended) {
+    QtTextTarget::suspendRedraw(suspended);
+    if (!suspended) window_->syncAccessibleNames();
+}
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("TForm1");
     setWindowTitle("Orvo");
+    setAcceptDrops(true);
+    filter_ = new ActionControlFilter(this, [this](QWidget* control, ButtonRole role, MenuAnchor at) {
+        activated(control, role, at);
+    });
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     pages_ = new QTabWidget(central);
@@ -27,68 +67,178 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     pages_->addTab(buildUtilitiesPage(), "Utilities");
     pages_->addTab(buildOptionsPage(), "Options");
     layout->addWidget(pages_);
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == int(MainPage::Output)) outputActions_->findChild<QPushButton*>("Button2")->setFocus();
+        if (onPageChanged && index >= 0) onPageChanged(MainPage(index));
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    help_ = new QPushButton("Help", central);
+    help_ = new QPushButton("&Help", central);
     help_->setObjectName("BitBtnHelp");
-    quit_ = new QPushButton("Quit", central);
+    help_->setToolTip("Start Orvo help");
+    quit_ = new QPushButton("&Quit", central);
     quit_->setObjectName("BitBtnQuit");
+    quit_->setToolTip("Quit Orvo");
     buttons->addWidget(help_);
     buttons->addWidget(quit_);
     layout->addLayout(buttons);
     setCentralWidget(central);
 
+    auto* helpMenu = new QMenu(this);
+    helpMenu->setObjectName("PopupMenuHelp");
+    QAction* helpItem = helpMenu->addAction("Help");
+    helpItem->setObjectName("Help1");
+    QAction* aboutItem = helpMenu->addAction("About");
+    aboutItem->setObjectName("About1");
+    QAction* debugItem = helpMenu->addAction("Debug");
+    debugItem->setObjectName("Debug1");
+    connect(helpItem, &QAction::triggered, this, [this] {
+        if (onHelp) onHelp(kHelpMenuContext);
+    });
+    connect(aboutItem, &QAction::triggered, this, [this] {
+        if (onAbout) onAbout();
+    });
+    connect(debugItem, &QAction::triggered, this, [this] {
+        if (onDebug) onDebug();
+    });
+    connect(help_, &QPushButton::clicked, this, [this, helpMenu] {
+        helpMenu->exec(help_->mapToGlobal(QPoint(0, help_->height())));
+    });
     connect(quit_, &QPushButton::clicked, this, [this] {
         if (onQuit) onQuit();
         else close();
     });
+    syncAccessibleNames();
 }
 
-QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const QString& labelName, const QString& label,
-                                const QString& name, const QString& buttonName) {
+QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& names, MainControl control,
+                                std::optional<MainControl> buttonControl) {
+    const QString& labelName = names.label;
+    const QString& label = names.caption;
+    const QString& name = names.field;
+    const QString& buttonName = names.button;
     auto* caption = new QLabel(label);
     caption->setObjectName(labelName);
     auto* field = new QLineEdit;
     field->setObjectName(name);
+    field->setToolTip(names.fieldHint);
     field->setReadOnly(true);
-    field->setAccessibleName(QString(label).remove(QLatin1Char('&')));
-    field->setMinimumWidth(260);
+    field->setContextMenuPolicy(Qt::NoContextMenu);
+    field->setMinimumWidth(220);
     caption->setBuddy(field);
+    labels_[field] = caption;
+    controls_[field] = control;
+    filter_->addField(field);
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
     if (!buttonName.isEmpty()) {
         auto* browse = new QToolButton;
         browse->setObjectName(buttonName);
         browse->setText("...");
-        browse->setAccessibleName(QString(label).remove(QLatin1Char('&')));
-        browse->setFocusPolicy(Qt::NoFocus);
+        browse->setToolTip(names.buttonHint);
+        browse->setFocusPolicy(Qt::StrongFocus);
+        controls_[browse] = buttonControl.value_or(control);
+        filter_->addButton(browse);
         grid->addWidget(browse, row, 2);
     }
     return field;
 }
 
+QPushButton* MainWindow::addActionButton(QGroupBox* group, const QString& name, const QString& caption,
+                                         MainControl control) {
+    auto* button = new QPushButton(caption, group);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    controls_[button] = control;
+    filter_->addButton(button);
+    group->layout()->addWidget(button);
+    return button;
+}
+
 QWidget* MainWindow::buildMainMenuPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet1");
-    auto* grid = new QGridLayout(page);
-    mainFile_ = addField(grid, 0, "Label1", "&Main file", "Edit1", "BitBtn1");
-    currentFile_ = addField(grid, 1, "Label2", "C&urrent file", "Edit2", "BitBtn2");
-    choices_[ChoiceField::Format] = addField(grid, 2, "Label3", "F&ormat", "Edit4", "BitBtn4");
-    choices_[ChoiceField::Editor] = addField(grid, 3, "Label4", "Editor for TeX f&iles", "EditEditor", "BitBtn3");
+    auto* layout = new QHBoxLayout(page);
+    auto* grid = new QGridLayout;
+    mainFile_ = addField(grid, 0,
+                         {"Label1", "&Main file", "Edit1", "Main TeX file: click to choose, right-click for recent files",
+                          "BitBtn1", "Choose Main TeX file"},
+                         MainControl::MainFile);
+    currentFile_ = addField(grid, 1,
+                            {"Label2", "C&urrent file", "Edit2",
+                             "File being edited, if not the main file: click to choose, right-click for recent files",
+                             "BitBtn2", "Choose current file"},
+                            MainControl::CurrentFile);
+    choices_[ChoiceField::Format] =
+        addField(grid, 2,
+                 {"Label3", "F&ormat", "Edit4", "TeX format used to compile the main file: click to choose", "BitBtn4",
+                  "Choose a (La)TeX format"},
+                 MainControl::FormatField, MainControl::FormatButton);
+    choices_[ChoiceField::Editor] = addField(grid, 3,
+                                             {"Label4", "Editor for TeX f&iles", "EditEditor",
+                                              "Editor for TeX files: click to choose", "BitBtn3",
+                                              "Choose editor for TeX files"},
+                                             MainControl::Editor);
     grid->setRowStretch(4, 1);
+    layout->addLayout(grid, 1);
+
+    auto* actions = new QGroupBox("Actions");
+    actions->setObjectName("GroupBox1");
+    new QVBoxLayout(actions);
+    addActionButton(actions, "Button5", "&Compile", MainControl::Compile)->setToolTip("Compile main TeX file");
+    addActionButton(actions, "Button1", "&Preview", MainControl::Preview)->setToolTip("Show DVI output using $s");
+    addActionButton(actions, "Button3", "P&rint", MainControl::Print)->setToolTip("Print DVI output using $s");
+    addActionButton(actions, "SpeedButton5", "Edit &log file", MainControl::LogFile)->setToolTip("Edit the log file");
+    addActionButton(actions, "Button6", "&Edit", MainControl::Edit)
+        ->setToolTip("Edit the main TeX file (and the current file)");
+    addActionButton(actions, "Button8", "&Spell-check", MainControl::SpellCheck)
+        ->setToolTip("Check the spelling of the current file or the main file");
+    static_cast<QVBoxLayout*>(actions->layout())->addStretch();
+    layout->addWidget(actions);
     return page;
 }
 
 QWidget* MainWindow::buildOutputPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet2");
-    auto* grid = new QGridLayout(page);
-    choices_[ChoiceField::Viewer] = addField(grid, 0, "Label5", "Previewer", "Edit7", "BitBtn7");
-    choices_[ChoiceField::Printer] = addField(grid, 1, "Label6", "Printer type", "Edit3", "BitBtn6");
-    choices_[ChoiceField::PrinterPort] = addField(grid, 2, "Label7", "Print destination", "Edit6", "BitBtn5");
-    choices_[ChoiceField::PrinterOptions] = addField(grid, 3, "Label8", "Printer options", "Edit9");
+    auto* layout = new QHBoxLayout(page);
+    auto* grid = new QGridLayout;
+    choices_[ChoiceField::Viewer] = addField(
+        grid, 0, {"Label5", "Previewer", "Edit7", "DVI previewer: click to choose", "BitBtn7", "Choose previewer type"},
+        MainControl::Previewer);
+    choices_[ChoiceField::Printer] = addField(
+        grid, 1, {"Label6", "Printer type", "Edit3", "Printer driver: click to choose", "BitBtn6", "Choose printer type"},
+        MainControl::PrinterType);
+    choices_[ChoiceField::PrinterPort] =
+        addField(grid, 2,
+                 {"Label7", "Print destination", "Edit6",
+                  "Port, file or script that receives the printer output: click to choose", "BitBtn5",
+                  "Choose print destination"},
+                 MainControl::PrintDestination);
+    // The printer options are typed: the one free text field of the window.
+    auto* caption = new QLabel("Printer options");
+    caption->setObjectName("Label8");
+    auto* options = new QLineEdit;
+    options->setObjectName("Edit9");
+    options->setToolTip("Options passed to the printer driver");
+    caption->setBuddy(options);
+    labels_[options] = caption;
+    grid->addWidget(caption, 3, 0);
+    grid->addWidget(options, 3, 1, 1, 2);
+    choices_[ChoiceField::PrinterOptions] = options;
     grid->setRowStretch(4, 1);
+    layout->addLayout(grid, 1);
+
+    outputActions_ = new QGroupBox("Actions");
+    outputActions_->setObjectName("GroupBox2");
+    new QVBoxLayout(outputActions_);
+    addActionButton(outputActions_, "Button2", "Preview", MainControl::Preview)->setToolTip("Show DVI output ");
+    addActionButton(outputActions_, "Button4", "Print", MainControl::Print)->setToolTip("Print DVI output");
+    addActionButton(outputActions_, "RxSpeedButton2", "Edit log file", MainControl::LogFile)
+        ->setToolTip("Edit the log file");
+    static_cast<QVBoxLayout*>(outputActions_->layout())->addStretch();
+    layout->addWidget(outputActions_);
     return page;
 }
 
@@ -96,22 +246,57 @@ QWidget* MainWindow::buildUtilitiesPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet3");
     auto* grid = new QGridLayout(page);
-    choices_[ChoiceField::BibTeXEditor] = addField(grid, 0, "Label9", "BibTeX editor", "Edit8", "BitBtn9");
-    choices_[ChoiceField::SpellLanguage] = addField(grid, 1, "Label10", "Spelling language", "edit5", "BitBtn8");
+    choices_[ChoiceField::BibTeXEditor] =
+        addField(grid, 0,
+                 {"Label9", "BibTeX editor", "Edit8", "Editor for the BibTeX database: click to choose", "BitBtn9",
+                  "Choose editor for BibTeX file"},
+                 MainControl::BibTeXEditor);
+    choices_[ChoiceField::SpellLanguage] =
+        addField(grid, 1,
+                 {"Label10", "Spelling language", "edit5", "Language for spell-checking: click to choose", "BitBtn8",
+                  "Choose language for spell-checking"},
+                 MainControl::SpellLanguage);
     auto* caption = new QLabel("Available utilities");
     caption->setObjectName("Label11");
     utilities_ = new QListWidget;
     utilities_->setObjectName("ListBox1");
-    utilities_->setAccessibleName("Utilities");
+    utilities_->setToolTip("Click a utility to start it");
+    caption->setBuddy(utilities_);
+    labels_[utilities_] = caption;
     grid->addWidget(caption, 2, 0, 1, 3);
     grid->addWidget(utilities_, 3, 0, 1, 3);
+    grid->setRowStretch(3, 1);
+    auto run = [this](QListWidgetItem* item) {
+        if (!item) return;
+        std::string value = item->data(Qt::UserRole).toString().toStdString();
+        utilities_->clearSelection();
+        if (onUtility) onUtility(value);
+    };
+    connect(utilities_, &QListWidget::itemClicked, this, run);
+    connect(utilities_, &QListWidget::itemActivated, this, [this, run](QListWidgetItem* item) {
+        // Enter on an entry; a click already ran it.
+        if (item && item->isSelected()) run(item);
+    });
     return page;
+}
+
+QCheckBox* MainWindow::addOption(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+                                 ProgramOption option) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    options_[option] = box;
+    grid->addWidget(box, row, column);
+    connect(box, &QCheckBox::toggled, this, [this, option](bool on) {
+        if (onOption) onOption(option, on);
+    });
+    return box;
 }
 
 QWidget* MainWindow::buildOptionsPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet4");
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QHBoxLayout(page);
+
     auto* screenOptions = new QGroupBox("Screen options");
     screenOptions->setObjectName("GroupBoxScreenOptions");
     auto* grid = new QGridLayout(screenOptions);
@@ -119,20 +304,93 @@ QWidget* MainWindow::buildOptionsPage() {
     caption->setObjectName("Label12");
     languages_ = new QComboBox;
     languages_->setObjectName("ComboBox1");
-    languages_->setAccessibleName("Interface language");
+    languages_->setToolTip("Language of menus, buttons and messages");
     caption->setBuddy(languages_);
+    labels_[languages_] = caption;
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(languages_, 0, 1);
+    addOption(grid, 1, 0, "CheckBox4", "Stay on &top", ProgramOption::StayOnTop)
+        ->setToolTip("Keep the Orvo window above all other windows");
+
+    auto* full = new QRadioButton("&Full menu");
+    full->setObjectName("RadioButton1");
+    full->setChecked(true);
+    full->setToolTip("Show the full window with all pages");
+    // The speedbar face comes with the speedbar layouts.
+    auto* speedbar = new QRadioButton("Spee&dbar");
+    speedbar->setObjectName("RadioButton2");
+    speedbar->setEnabled(false);
+    speedbar->setToolTip("Shrink the window to a bar of ten buttons");
+    auto* faces = new QButtonGroup(screenOptions);
+    faces->addButton(full);
+    faces->addButton(speedbar);
+    grid->addWidget(full, 2, 0);
+    grid->addWidget(speedbar, 2, 1);
+
+    auto* layoutCaption = new QLabel("Speedbar la&yout");
+    layoutCaption->setObjectName("Label13");
+    auto* layouts = new QComboBox;
+    layouts->setObjectName("ComboBox3");
+    layouts->setToolTip("Orientation and screen corner of the speedbar");
+    layoutCaption->setBuddy(layouts);
+    labels_[layouts] = layoutCaption;
+    auto* text = new QRadioButton("Te&xt");
+    text->setObjectName("RadioButton3");
+    text->setChecked(true);
+    auto* icons = new QRadioButton("Ico&ns");
+    icons->setObjectName("RadioButton4");
+    auto* looks = new QButtonGroup(screenOptions);
+    looks->addButton(text);
+    looks->addButton(icons);
+    grid->addWidget(layoutCaption, 3, 0);
+    grid->addWidget(layouts, 3, 1);
+    grid->addWidget(text, 4, 0);
+    grid->addWidget(icons, 4, 1);
+    // The layout choices belong to the speedbar and show only with it.
+    for (QWidget* speedbarOnly : std::initializer_list<QWidget*> {layoutCaption, layouts, text, icons}) {
+        speedbarOnly->setVisible(false);
+        connect(speedbar, &QRadioButton::toggled, speedbarOnly, &QWidget::setVisible);
+    }
+
     auto* apply = new QPushButton("&Apply");
     apply->setObjectName("Button9");
     apply->setToolTip("Apply selected screen options");
-    grid->addWidget(caption, 0, 0);
-    grid->addWidget(languages_, 0, 1);
-    grid->addWidget(apply, 1, 1, Qt::AlignRight);
+    grid->addWidget(apply, 5, 1, Qt::AlignRight);
+    grid->setRowStretch(6, 1);
     connect(apply, &QPushButton::clicked, this, [this] {
         if (onApplyScreenOptions) onApplyScreenOptions();
     });
-    layout->addWidget(screenOptions);
-    layout->addStretch();
+    layout->addWidget(screenOptions, 1);
+
+    auto* program = new QGroupBox("Program options");
+    program->setObjectName("GroupBox3");
+    auto* programGrid = new QGridLayout(program);
+    addOption(programGrid, 0, 0, "CheckBox1", "Gra&b console output", ProgramOption::GrabConsoleOutput);
+    addOption(programGrid, 1, 0, "CheckBox2", "Always show console screen", ProgramOption::AlwaysShowConsole);
+    addOption(programGrid, 2, 0, "CheckBox3", "Replace &virtual fonts", ProgramOption::ReplaceVirtualFonts);
+    addOption(programGrid, 3, 0, "CheckBox5", "Use gradient  in &window caption", ProgramOption::GradientCaption);
+    addOption(programGrid, 4, 0, "CheckBox6", "Show on tas&kbar", ProgramOption::ShowOnTaskBar);
+    addOption(programGrid, 5, 0, "CheckBox7", "Show on tasktray", ProgramOption::ShowOnTaskTray);
+    programGrid->setRowStretch(6, 1);
+    layout->addWidget(program, 1);
     return page;
+}
+
+void MainWindow::activated(QWidget* control, ButtonRole role, MenuAnchor at) {
+    auto found = controls_.find(control);
+    if (found != controls_.end() && onActivate) onActivate(found->second, role, at);
+}
+
+void MainWindow::syncAccessibleNames() {
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        QString name = withoutMnemonic(button->text());
+        // A browse button ("...") is named by what it does.
+        if (name.isEmpty() || name == "...") name = withoutMnemonic(button->toolTip());
+        button->setAccessibleName(name);
+    }
+    for (QGroupBox* group : findChildren<QGroupBox*>()) group->setAccessibleName(withoutMnemonic(group->title()));
+    for (auto [control, label] : labels_) control->setAccessibleName(withoutMnemonic(label->text()));
+    for (int i = 0; i < pages_->count(); ++i) pages_->widget(i)->setAccessibleName(withoutMnemonic(pages_->tabText(i)));
 }
 
 void MainWindow::lockUpdates(bool locked) { setUpdatesEnabled(!locked); }
@@ -209,12 +467,60 @@ void MainWindow::showUtilities(const std::vector<ListPair>& utilities) {
     }
 }
 
+std::optional<int> MainWindow::popUpMenu(const std::vector<std::string>& items, MenuAnchor at) {
+    QMenu menu(this);
+    menu.setObjectName("PopupMenuHistory");
+    std::vector<QAction*> actions;
+    for (const std::string& item : items) actions.push_back(menu.addAction(QString::fromStdString(item)));
+    QAction* chosen = menu.exec(QPoint(at.x, at.y));
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        if (actions[i] == chosen) return int(i);
+    }
+    return std::nullopt;
+}
+
+std::string MainWindow::hint(HintedButtons buttons) const {
+    const char* name = buttons == HintedButtons::Preview ? "Button1" : "Button3";
+    return findChild<QPushButton*>(name)->toolTip().toStdString();
+}
+
+void MainWindow::setHints(HintedButtons buttons, const std::string& text) {
+    bool preview = buttons == HintedButtons::Preview;
+    for (const char* name : {preview ? "Button1" : "Button3", preview ? "Button2" : "Button4"})
+        findChild<QPushButton*>(name)->setToolTip(QString::fromStdString(text));
+}
+
+void MainWindow::showOption(ProgramOption option, bool on) {
+    QCheckBox* box = options_.at(option);
+    QSignalBlocker quiet(box);
+    box->setChecked(on);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         if (onClose) onClose();
     }
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths = localFiles(event->mimeData());
+    if (paths.empty()) return;
+    event->acceptProposedAction();
+    if (onDrop) onDrop(paths);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && onHelp) {
+        onHelp(helpContext_);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace orvo

@@ -6,12 +6,23 @@
 
 namespace orvo {
 
-// Records every message; answers from `answers` in turn, then with the first
-// button of the message.
+// Records every message and file dialog; answers messages from `answers` in
+// turn, then with the first button of the message, and file dialogs from
+// `chosenFiles` in turn, then as cancelled.
 class FakeUserInteraction : public UserInteraction {
 public:
     std::vector<Message> shown;
     std::deque<MessageAnswer> answers;
+    std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<std::string>> chosenFiles;
+
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override {
+        fileDialogs.push_back(request);
+        if (chosenFiles.empty()) return std::nullopt;
+        std::optional<std::string> chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+        return chosen;
+    }
 
     MessageAnswer showMessage(const Message& message) override {
         shown.push_back(message);

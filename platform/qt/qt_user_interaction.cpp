@@ -1,5 +1,8 @@
 #include "platform/qt/qt_user_interaction.h"
 
+#include "platform/qt/file_dialog_filters.h"
+
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,6 +73,27 @@ MessageAnswer QtUserInteraction::showMessage(const Message& message) {
     int button = box.exec();
     if (aroundModal_) aroundModal_(false);
     return answerOf(button, message.buttons);
+}
+
+std::optional<std::string> QtUserInteraction::chooseFile(const FileDialogRequest& request) {
+    if (ending_) return std::nullopt;
+    QFileDialog dialog(mainWindow_, QString::fromStdString(request.title), QString::fromStdString(request.startFolder));
+    dialog.setObjectName("OrvoFileDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    bool save = request.kind == FileDialogKind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const std::string& entry : qtNameFilters(request.filter)) filters << QString::fromStdString(entry);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+
+    if (aroundModal_) aroundModal_(true);
+    bool accepted = dialog.exec() == QDialog::Accepted;
+    if (aroundModal_) aroundModal_(false);
+    if (!accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace orvo

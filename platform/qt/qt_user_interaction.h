@@ -7,7 +7,7 @@ class QWidget;
 
 namespace orvo {
 
-// Modal message boxes. While a box is shown the main window gives up its
+// Modal message boxes and file dialogs. While one is shown the main window gives up its
 // stay-on-top style (through `aroundModal`), so the box is never hidden.
 class QtUserInteraction : public UserInteraction {
 public:
@@ -18,6 +18,9 @@ public:
     // without being shown: the shut-down never waits for a user.
     void setEnding() { ending_ = true; }
     MessageAnswer showMessage(const Message& message) override;
+    // The dialog of Qt itself (not the desktop's), so it looks and behaves
+    // alike everywhere and can be driven in tests.
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
 
 private:
     std::function<void(bool)> aroundModal_;
