@@ -33,12 +33,24 @@ const char* textProperty(QObject* control, UiTextKind kind) {
     return "windowTitle";
 }
 
+// A window parented to this one (the console window, a dialog) has controls
+// of the same names and binds its own texts; a menu, a popup, belongs here.
+bool insideOtherWindow(const QObject* control, const QWidget* window) {
+    for (const QObject* o = control; o && o != window; o = o->parent()) {
+        auto* widget = qobject_cast<const QWidget*>(o);
+        if (widget && widget->isWindow() && widget->windowType() != Qt::Popup) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QObject* QtTextTarget::control(const std::string& name) const {
     QString objectName = qt(name);
     if (window_->objectName() == objectName) return window_;
-    return window_->findChild<QObject*>(objectName);
+    for (QObject* found : window_->findChildren<QObject*>(objectName))
+        if (!insideOtherWindow(found, window_)) return found;
+    return nullptr;
 }
 
 void QtTextTarget::suspendRedraw(bool suspended) { window_->setUpdatesEnabled(!suspended); }

@@ -93,5 +93,32 @@ TEST(QtTextTarget, BindsTheControlKindsOfADialog) {
     EXPECT_TRUE(dialog.updatesEnabled());
 }
 
+TEST(QtTextTarget, LeavesTheControlsOfAWindowItOwnsAlone) {
+    QDialog owner;
+    owner.setObjectName("TFormT");
+    auto* ownLabel = new QLabel("Own", &owner);
+    ownLabel->setObjectName("Label1");
+    // A tool window over the owner, its controls named as the owner's are.
+    auto* tool = new QWidget(&owner, Qt::Tool);
+    tool->setObjectName("Tform16");
+    auto* toolButton = new QPushButton("Close", tool);
+    toolButton->setObjectName("Button1");
+    auto* toolLabel = new QLabel("Input", tool);
+    toolLabel->setObjectName("Label1");
+    ownLabel->setParent(nullptr);
+    ownLabel->setParent(&owner);  // found after the tool window's label
+
+    using K = UiTextKind;
+    const std::vector<UiTextEntry> index = {{1, "TFormT", "Button1", K::Caption, -1},
+                                            {2, "TFormT", "Label1", K::Caption, -1}};
+    QtTextTarget target(&owner);
+    WindowTexts texts("TFormT", target, index);
+    EXPECT_EQ(texts.bindings().size(), 1u) << "the owner has no Button1";
+    texts.apply({"X+WESTERN", "Preview", "Name"}, "WESTERN");
+    EXPECT_EQ(toolButton->text(), "Close");
+    EXPECT_EQ(toolLabel->text(), "Input");
+    EXPECT_EQ(ownLabel->text(), "Name");
+}
+
 }  // namespace
 }  // namespace orvo

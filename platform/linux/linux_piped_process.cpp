@@ -1,5 +1,7 @@
 #include "platform/linux/linux_piped_process.h"
 
+#include "platform/linux/linux_group_guard.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -86,7 +88,8 @@ bool placeFd(int fd, int target) {
 
 class LinuxPipedProcess : public PipedProcess {
 public:
-    LinuxPipedProcess(pid_t pid, int inFd, int outFd) : pid_(pid), inFd_(inFd), outFd_(outFd), pidFd_(openPidFd(pid)) {}
+    LinuxPipedProcess(pid_t pid, int inFd, int outFd, GroupGuard guard)
+        : pid_(pid), inFd_(inFd), outFd_(outFd), pidFd_(openPidFd(pid)), guard_(guard) {}
 
     ~LinuxPipedProcess() override {
         if (!reaped_) {
@@ -198,6 +201,7 @@ public:
         while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
         }
         reaped_ = true;
+        releaseGroupGuard(guard_);
     }
 
 private:
@@ -214,6 +218,7 @@ private:
     int inFd_;
     int outFd_;
     int pidFd_;
+    GroupGuard guard_;
     bool outputClosed_ = false;
     bool reaped_ = false;
 };
@@ -310,7 +315,7 @@ PipedStartResult LinuxPipedProcessStarter::start(const PipedProcessStart& reques
         return result;
     }
     ::fcntl(input[1], F_SETFL, ::fcntl(input[1], F_GETFL) | O_NONBLOCK);
-    result.process = std::make_unique<LinuxPipedProcess>(pid, input[1], output[0]);
+    result.process = std::make_unique<LinuxPipedProcess>(pid, input[1], output[0], startGroupGuard(pid));
     return result;
 }
 

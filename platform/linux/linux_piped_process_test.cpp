@@ -12,6 +12,7 @@
 #include <fstream>
 #include <thread>
 
+#include "tests/process_table.h"
 #include "tests/temp_dir.h"
 
 namespace orvo {
@@ -125,10 +126,12 @@ TEST_F(LinuxPipedProcessTest, TerminateEndsTheWholeJobIncludingWhatItStarted) {
     pid_t grandchild = std::stoi(text);
     ASSERT_TRUE(processExists(grandchild));
     process->terminate();
-    PipeState state = process->poll(2000, true);
+    // The pipe may close a moment before the child's end shows.
+    auto deadline = Clock::now() + std::chrono::seconds(5);
+    PipeState state;
+    while (!state.ended && Clock::now() < deadline) state = process->poll(100, true);
     EXPECT_TRUE(state.ended);
     process->reap();
-    auto deadline = Clock::now() + std::chrono::seconds(5);
     while (processExists(grandchild) && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_FALSE(processExists(grandchild));
@@ -181,34 +184,58 @@ TEST_F(LinuxPipedProcessTest, DroppingARunningChildKillsAndCollectsIt) {
     EXPECT_EQ(errno, ECHILD);
 }
 
-TEST_F(LinuxPipedProcessTest, AJobDiesWithAWorkbenchThatIsKilled) {
-    int report[2];
-    ASSERT_EQ(::pipe(report), 0);
-    pid_t workbench = ::fork();
-    ASSERT_GE(workbench, 0);
-    if (workbench == 0) {
-        // A workbench that starts a job, says which, and waits to be killed.
-        LinuxPipedProcessStarter processes;
-        PipedStartResult job = processes.start({{"/bin/sleep", "60"}, "", std::nullopt});
-        pid_t jobPid = -1;
-        std::ifstream children("/proc/self/task/" + std::to_string(::getpid()) + "/children");
-        children >> jobPid;
-        if (!job.process) jobPid = -1;
-        [[maybe_unused]] ssize_t ignored = ::write(report[1], &jobPid, sizeof jobPid);
-        ::pause();
-        ::_exit(0);
+TEST_F(LinuxPipedProcessTest, AJobDiesWithAWorkbenchThatIsKilledWithEverythingItStarted) {
+    const std::vector<std::string> jobs[] = {
+        {"/bin/sleep", "60"},
+        // The first process's parent-death signal does not reach these.
+        {"/bin/sh", "-c", "sleep 60 & sleep 61; wait"},
+    };
+    for (const std::vector<std::string>& argv : jobs) {
+        SCOPED_TRACE(argv.back());
+        int report[2];
+        ASSERT_EQ(::pipe(report), 0);
+        pid_t workbench = ::fork();
+        ASSERT_GE(workbench, 0);
+        if (workbench == 0) {
+            // A workbench that starts a job, says which, and waits to be killed.
+            LinuxPipedProcessStarter processes;
+            PipedStartResult job = processes.start({argv, "", std::nullopt});
+            pid_t jobPid = -1;
+            for (const test::ProcessEntry& child : test::children(::getpid()))
+                if (child.group == child.pid) jobPid = child.pid;
+            if (!job.process) jobPid = -1;
+            [[maybe_unused]] ssize_t ignored = ::write(report[1], &jobPid, sizeof jobPid);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(report[1]);
+        pid_t job = -1;
+        ASSERT_EQ(::read(report[0], &job, sizeof job), ssize_t(sizeof job));
+        ::close(report[0]);
+        ASSERT_GT(job, 0);
+        ASSERT_TRUE(processExists(job));
+        auto deadline = Clock::now() + std::chrono::seconds(10);
+        while (test::livingGroupMembers(job).size() < argv.size() - 1 && Clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ::kill(workbench, SIGKILL);
+        ::waitpid(workbench, nullptr, 0);
+        deadline = Clock::now() + std::chrono::seconds(10);
+        while (!test::livingGroupMembers(job).empty() && Clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_TRUE(test::livingGroupMembers(job).empty()) << test::describe(test::livingGroupMembers(job));
     }
-    ::close(report[1]);
-    pid_t job = -1;
-    ASSERT_EQ(::read(report[0], &job, sizeof job), ssize_t(sizeof job));
-    ::close(report[0]);
-    ASSERT_GT(job, 0);
-    ASSERT_TRUE(processExists(job));
-    ::kill(workbench, SIGKILL);
-    ::waitpid(workbench, nullptr, 0);
-    auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (processExists(job) && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_FALSE(processExists(job));
+}
+
+TEST_F(LinuxPipedProcessTest, WhatAnEndedJobLeftInTheBackgroundLivesOnAndNothingStaysToCollect) {
+    auto process = start({"/bin/sh", "-c", "sleep 60 >/dev/null 2>&1 & echo $!"});
+    ASSERT_TRUE(process);
+    pid_t background = std::stoi(collect(*process));
+    process->reap();
+    process.reset();
+    EXPECT_TRUE(processExists(background));
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+    ::kill(background, SIGKILL);
 }
 
 TEST_F(LinuxPipedProcessTest, TheChildRunsInAProcessGroupOfItsOwn) {
