@@ -1,4 +1,6 @@
 #include "actions/main_file_actions_fixture.h"
+#include "core/text.h"
+#include "tests/shipped_data.h"
 
 namespace orvo {
 namespace {
@@ -207,6 +209,23 @@ TEST_F(OutputTest, TheDestinationScriptRunsWaitedForWithoutAConsoleAndStopsQuiet
     actions.redirectPrintDestination();
     EXPECT_EQ(workbench.portScript, "/opt/orvo/my queue.btm");
     EXPECT_EQ(workbench.PrinterPort, "my queue.btm");
+}
+
+TEST_F(OutputTest, TheShippedDestinationScriptsNameADestination) {
+    files.addFile("/opt/orvo/PRNQUEUE.BTM", shippedFile("PRNQUEUE.BTM"));
+    int scripts = 0;
+    for (const char* list : {"US_PRD.LST", "DE_PRD.LST"}) {
+        std::vector<std::string> lines = shippedLines(list);
+        for (std::size_t i = 1; i < lines.size(); i += 2) {
+            workbench.PrinterPort = trim(lines[i]);
+            if (workbench.PrinterPort.find('.') == std::string::npos) continue;
+            ++scripts;
+            actions.redirectPrintDestination();
+            EXPECT_EQ(workbench.portScript, "/opt/orvo/PRNQUEUE.BTM") << list;
+            EXPECT_EQ(workbench.PrinterPort, "!lpr") << list;
+        }
+    }
+    EXPECT_EQ(scripts, 2);
 }
 
 }  // namespace
