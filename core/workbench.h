@@ -9,6 +9,7 @@
 
 #include "core/language_state.h"
 #include "core/project_marks.h"
+#include "dialogs/printer_switches.h"
 #include "jobs/job_state.h"
 
 namespace orvo {
@@ -70,6 +71,8 @@ struct Workbench {
     std::string portScript;
     bool portScriptRead = false;  // PrinterPortTXT carried the port-script prefix when read
     std::string PrinterOptions;
+    // The printer's option file as last read, and the print repetitions.
+    PrinterSettings printerSettings;
     std::string BibTeXEditor;
     std::string BibTeXEditorTXT;
     std::string SpellLanguage;
@@ -93,6 +96,9 @@ struct Workbench {
     // call-back and the editor's own windows to close at shut-down.
     std::string TeXEdit;
     std::string KillEditorProcesses;
+    // The program that shows the main file's log file; empty until a profile
+    // names one.
+    std::string LogFileViewer;
 
     // Fonts.
     std::string ScreenFont;

@@ -19,6 +19,12 @@ public:
     // Shows the window, not modal. Becoming active starts the job state's
     // pending console command (or sends it to a job that still runs).
     virtual void show() = 0;
+    // As show(), and returns once the window's job has ended or the window
+    // was closed.
+    virtual void showModal() = 0;
+    // Closes the window; a job still running there is stopped and the
+    // pending console command dropped.
+    virtual void close() = 0;
 };
 
 }  // namespace orvo

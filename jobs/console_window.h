@@ -53,7 +53,7 @@ public:
     // The program entry's last step: start-up is over, the Close button shows.
     void finishStartup();
     // As show(), and returns once the window's job has ended or it was closed.
-    void showModal();
+    void showModal() override;
     // The main window's "show console" action.
     void showWithoutJob();
     // The shut-down's closing script: the window anew, listing and running
@@ -64,7 +64,7 @@ public:
     // for the user any more.
     void setUnattended() { unattended_ = true; }
     // Close button, "HALT", the end of a job or the window manager.
-    void close();
+    void close() override;
 
     // Events from the window.
     void activated();

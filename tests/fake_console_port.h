@@ -1,6 +1,7 @@
 #pragma once
 // A console window for logic tests: records every call in order and keeps
 // the output list as the window would show it.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,17 @@ public:
     void show() override {
         calls.push_back("show");
         shown = true;
+    }
+    // Runs `modalJob` (the job's effect) before returning, as the window does
+    // once its job has ended.
+    std::function<void()> modalJob;
+    void showModal() override {
+        calls.push_back("showModal");
+        if (modalJob) modalJob();
+    }
+    void close() override {
+        calls.push_back("close");
+        shown = false;
     }
 };
 

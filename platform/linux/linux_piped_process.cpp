@@ -113,6 +113,9 @@ public:
         if (watchPid) fds[count++] = {pidFd_, POLLIN, 0};
         // Without a pidfd the end is looked for in short steps instead.
         if (wakeOnEnd && pidFd_ < 0 && timeoutMs > 10) timeoutMs = 10;
+        // With the output closed and the end not watched nothing can come:
+        // waiting would only delay the end of the job.
+        if (count == 0 && !wakeOnEnd) timeoutMs = 0;
         int ready = count > 0 || timeoutMs > 0 ? ::poll(fds, nfds_t(count), timeoutMs) : 0;
         PipeState state;
         if (ready < 0 && errno != EINTR) {

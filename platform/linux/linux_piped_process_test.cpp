@@ -151,6 +151,17 @@ TEST_F(LinuxPipedProcessTest, TheEndIsSeenFromTheProcessNotFromThePipe) {
     process->reap();
 }
 
+TEST_F(LinuxPipedProcessTest, AClosedPipeOfAnEndedJobIsNotWaitedFor) {
+    auto process = start({"/bin/true"});
+    ASSERT_TRUE(process);
+    collect(*process);
+    auto begin = Clock::now();
+    PipeState state = process->poll(1000, false);
+    EXPECT_TRUE(state.outputClosed);
+    EXPECT_EQ(state.waiting, 0u);
+    EXPECT_LT(Clock::now() - begin, std::chrono::milliseconds(500)) << "nothing is left to come";
+}
+
 TEST_F(LinuxPipedProcessTest, StartFailuresReportTheSystemErrorAndLeaveNoChild) {
     test::TempDir dir;
     std::string notExecutable = dir.write("data.txt", "x");

@@ -1,0 +1,40 @@
+#include "actions/compile_commands.h"
+
+#include "actions/batch_folder.h"
+#include "core/text.h"
+#include "core/workbench.h"
+#include "jobs/command_words.h"
+#include "jobs/script_calls.h"
+#include "jobs/templates.h"
+
+namespace orvo {
+namespace {
+
+// A file name the user chose reaches the script as one word, whatever it holds.
+std::string mainFileWord(const Workbench& w) { return quoteWordIfNeeded(w.MainFileName); }
+
+}  // namespace
+
+std::string devirtualizeFlag(const Workbench& w) { return w.AlwaysDevirtualize ? " Y" : " N"; }
+
+bool hasCustomCompileScript(const Workbench& w) { return hasFourDosMarker(w.FormatName); }
+
+std::string customCompileCommand(const Workbench& w) {
+    std::string script = stripFourDosMarker(w.FormatName);
+    return inBatchFolder(w, script) + " " + mainFileWord(w) + devirtualizeFlag(w);
+}
+
+std::string scriptModeCommand(const Workbench& w) {
+    if (hasCustomCompileScript(w)) return customCompileCommand(w);
+    return scriptCall(w, "COMPILER") + " " + mainFileWord(w) + devirtualizeFlag(w) + " " + w.FormatName;
+}
+
+std::string formatCommand(const Workbench& w) { return expandFormatWeb2cPrefix(w.FormatName, w.Web2cBINDir); }
+
+std::string directCompileLine(const Workbench& w) { return formatCommand(w) + " " + quoteWord(w.MainFileName); }
+
+std::string devirtCommand(const Workbench& w) {
+    return scriptCall(w, "DEVIRT") + " " + quoteWordIfNeeded(w.mainPath + w.MainFileName) + " noquit";
+}
+
+}  // namespace orvo

@@ -1,0 +1,32 @@
+#pragma once
+// The command lines of a compile of the main file, as pure text functions
+// over the workbench state. The main file is named by `MainFileName` alone:
+// the compile runs in the main folder.
+#include <string>
+
+namespace orvo {
+
+struct Workbench;
+
+// " Y" when `AlwaysDevirtualize` is on, " N" otherwise.
+std::string devirtualizeFlag(const Workbench& workbench);
+
+// A format entry holding "&4DOS" names a compile script of the user's own.
+bool hasCustomCompileScript(const Workbench& workbench);
+// That script (with `OrvoBTMDir` in front when it has no folder), a blank,
+// the main file and the devirtualize flag.
+std::string customCompileCommand(const Workbench& workbench);
+
+// COMPILER in the batch folder, the main file, the devirtualize flag, a
+// blank and the format entry as it stands; or the custom compile command.
+std::string scriptModeCommand(const Workbench& workbench);
+
+// The format entry with its "&web2cbin" prefix expanded.
+std::string formatCommand(const Workbench& workbench);
+// The format command and the main file in double quotes.
+std::string directCompileLine(const Workbench& workbench);
+
+// DEVIRT in the batch folder with the main file's full path and "noquit".
+std::string devirtCommand(const Workbench& workbench);
+
+}  // namespace orvo

@@ -1,0 +1,205 @@
+#include "actions/main_file_actions.h"
+
+#include <algorithm>
+
+#include "actions/batch_folder.h"
+#include "actions/compile_commands.h"
+#include "actions/output_commands.h"
+#include "actions/print_destination.h"
+#include "core/file_lookup.h"
+#include "core/main_window_messages.h"
+#include "core/main_window_view.h"
+#include "core/startup.h"
+#include "core/text.h"
+#include "core/workbench.h"
+#include "jobs/command_words.h"
+#include "jobs/console_port.h"
+#include "jobs/launcher.h"
+#include "jobs/templates.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+
+namespace orvo {
+
+MainFileActions::MainFileActions(Workbench& workbench, JobActionServices services)
+    : workbench_(workbench), services_(services) {}
+
+void MainFileActions::compile() {
+    Workbench& w = workbench_;
+    if (w.jobs.compileBusy) return;
+    w.jobs.compileBusy = true;
+    w.jobs.originatingDialog = kMainWindowNumber;
+    saveExchangeHook();
+    // From here on the main file is named by `MainFileName` alone.
+    services_.launcher.changeFolder(w.mainPath);
+    if (w.CompileUseBTM) compileWithScript();
+    else compileDirectly();
+}
+
+void MainFileActions::compileWithScript() {
+    Workbench& w = workbench_;
+    if (w.MainFileName.empty() || !services_.files.fileExists(w.mainPath + w.MainFileName)) {
+        inform(kMainFileMissingMessage, "The main file does not exist. Choose a main TeX file first.");
+        w.jobs.compileBusy = false;
+        return;
+    }
+    services_.launcher.run(scriptModeCommand(w), false);
+}
+
+void MainFileActions::compileDirectly() {
+    Workbench& w = workbench_;
+    // The main file's own DVI file goes, so that a failed compile leaves none
+    // behind to preview; one that cannot be deleted stays.
+    std::string dvi = w.mainPath + baseName(w.MainFileName) + ".DVI";
+    if (!w.MainFileName.empty()) {
+        if (auto found = findFileIgnoringCase(services_.files, dvi)) services_.files.removeFile(*found);
+    }
+    if (hasCustomCompileScript(w)) {
+        if (services_.console) services_.console->setCloseWhenDone(true);
+        if (!w.AlwaysDevirtualize) {
+            services_.launcher.run(customCompileCommand(w), false);
+            return;
+        }
+        // The script has the devirtualize flag too; DEVIRT still follows once
+        // it has ended, as after every direct compile.
+        runToEnd(customCompileCommand(w));
+        devirtualizeAfterCompile();
+        return;
+    }
+    if (!services_.console) {
+        // No console window yet: the compile runs uncaptured, and is waited
+        // for when DEVIRT has to follow.
+        services_.launcher.run(directCompileLine(w), w.AlwaysDevirtualize);
+        if (w.AlwaysDevirtualize) devirtualizeAfterCompile();
+        return;
+    }
+    compileInConsole(*services_.console);
+}
+
+void MainFileActions::compileInConsole(ConsolePort& console) {
+    Workbench& w = workbench_;
+    std::string line = directCompileLine(w);
+    if (!console.exists()) console.ensureCreated();
+    console.clearOutput();
+    w.jobs.pendingConsoleCommand = directCommandProcessor() + " " + line;
+    console.setCloseWhenDone(true);
+    w.jobs.originatingDialog = kMainWindowNumber;
+    console.appendLine(trim(line));
+    console.appendLine("");
+    console.appendLine("");
+    if (!w.AlwaysDevirtualize) {
+        // The window starts the compile when it becomes active.
+        console.show();
+        return;
+    }
+    console.close();
+    console.setCloseWhenDone(true);
+    w.jobs.originatingDialog = kNoOriginatingDialog;
+    w.jobs.pendingConsoleCommand =
+        directCommandProcessor() + " " + formatCommand(w) + " " + quoteWordIfNeeded(w.MainFileName);
+    console.showModal();
+    devirtualizeAfterCompile();
+}
+
+void MainFileActions::runToEnd(const std::string& command) {
+    Workbench& w = workbench_;
+    ConsolePort* console = services_.console;
+    std::string job = trim(stripFourDosMarker(command));
+    if (!console || !w.RunDosWindow || hasNoRedirMarker(job)) {
+        services_.launcher.run(job, true);
+        return;
+    }
+    if (!console->exists()) console->ensureCreated();
+    console->clearOutput();
+    console->setCloseWhenDone(true);
+    w.jobs.originatingDialog = kNoOriginatingDialog;
+    w.jobs.pendingConsoleCommand = commandProcessorLine(w, job);
+    console->appendLine(job);
+    console->appendLine("");
+    console->appendLine("");
+    console->showModal();
+}
+
+void MainFileActions::devirtualizeAfterCompile() {
+    Workbench& w = workbench_;
+    // Captured, DEVIRT's output is appended to the compile's.
+    services_.launcher.run(devirtCommand(w), true);
+    w.jobs.originatingDialog = kMainWindowNumber;
+    if (services_.console) services_.console->show();
+}
+
+std::string MainFileActions::directCommandProcessor() const {
+    const Workbench& w = workbench_;
+    std::string program = services_.environment.get("COMSPEC").value_or(w.FourDosProgram);
+    return quoteWordIfNeeded(program) + " /c";
+}
+
+void MainFileActions::blockCompile() {
+    if (workbench_.jobs.compileBusy) return;
+    blockCompileHook();
+}
+
+void MainFileActions::preview() {
+    Workbench& w = workbench_;
+    recordMainWindowPlaceHook();
+    std::string command = previewCommand(w);
+    services_.launcher.changeFolder(w.mainPath);
+    w.jobs.originatingDialog = kMainWindowNumber;
+    if (isScriptKind(entryKind(w.Viewer)) || hasFourDosMarker(w.Viewer)) services_.launcher.run(command, false);
+    else services_.launcher.startDirect(command, false);
+    hideTaskBarButtonHook();
+}
+
+void MainFileActions::print() {
+    Workbench& w = workbench_;
+    recordMainWindowPlaceHook();
+    w.jobs.originatingDialog = kMainWindowNumber;
+    const PrinterSwitchTable& switches = w.printerSettings.switches;
+    std::string tail = printOptionTail({services_.view.printerOptionsText(),
+                                        switches.present(PrinterSwitch::ToOutputFile)
+                                            ? switches[PrinterSwitch::ToOutputFile]
+                                            : std::string(),
+                                        w.PrinterPort, switches.present(PrinterSwitch::StripSpace)});
+    std::optional<std::string> dvi =
+        w.dviFileName.empty() ? std::nullopt : findFileIgnoringCase(services_.files, w.dviFileName);
+    if (!dvi) {
+        inform(kDviFileMissingMessage, "The DVI file does not exist. Compile the main file before printing.");
+        hideTaskBarButtonHook();
+        return;
+    }
+    bool throughCommandProcessor = printerNeedsCommandProcessor(w);
+    for (int copy = 0; copy < std::max(1, w.printerSettings.printRepetitions); ++copy) {
+        services_.launcher.changeFolder(folderOf(*dvi));
+        std::string command = printCommand(w, tail, *dvi);
+        if (throughCommandProcessor) services_.launcher.run(command, false);
+        else services_.launcher.startDirect(command, false);
+    }
+    hideTaskBarButtonHook();
+}
+
+void MainFileActions::openLogFile() {
+    Workbench& w = workbench_;
+    recordMainWindowPlaceHook();
+    std::string log = w.mainPath + baseName(w.MainFileName) + ".LOG";
+    services_.launcher.changeFolder(w.mainPath);
+    std::optional<std::string> found =
+        w.MainFileName.empty() ? std::nullopt : findFileIgnoringCase(services_.files, log);
+    if (!found) {
+        inform(kLogFileMissingMessage, "The log file does not exist. Compile the main file first.");
+        return;
+    }
+    std::string viewer = trim(w.LogFileViewer).empty() ? std::string(kDefaultLogFileViewer) : w.LogFileViewer;
+    services_.launcher.startDirect(viewer + " " + quoteWordIfNeeded(*found), false);
+}
+
+void MainFileActions::redirectPrintDestination() {
+    orvo::redirectPrintDestination(workbench_, {services_.files, services_.launcher, services_.console});
+}
+
+void MainFileActions::inform(int entry, const std::string& fallback) {
+    showOverMainWindow(services_.view, services_.ui,
+                       {MessageKind::Information, Startup::messageText(workbench_, entry, fallback),
+                        MessageButtons::Ok, MessagePlacement::MainWindowCentre});
+}
+
+}  // namespace orvo

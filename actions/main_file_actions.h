@@ -1,0 +1,88 @@
+#pragma once
+// The job actions on the main file: compile, preview, print, the log file
+// and the print-destination redirection. The main window's logic holds one
+// MainFileActions and calls it from the action buttons:
+//
+//     MainFileActions actions(workbench, {launcher, files, ui, mainWindowView, environment, &console});
+//
+// `console` (the console window "Messages") may be plugged in later with
+// setConsole(); until then captured jobs run uncaptured, as the launcher's
+// own jobs do.
+#include <string>
+
+#include "actions/job_actions.h"
+
+namespace orvo {
+
+class ConsolePort;
+class Environment;
+class FileSystem;
+class Launcher;
+class MainWindowView;
+class UserInteraction;
+struct Workbench;
+
+struct JobActionServices {
+    Launcher& launcher;
+    FileSystem& files;
+    UserInteraction& ui;
+    MainWindowView& view;
+    // COMSPEC: the command processor of the direct compile.
+    const Environment& environment;
+    ConsolePort* console = nullptr;
+};
+
+// Message entries the actions show.
+inline constexpr int kLogFileMissingMessage = 11;
+inline constexpr int kDviFileMissingMessage = 12;
+inline constexpr int kMainFileMissingMessage = 14;
+
+// The log viewer while the editor profile names none: the desktop's
+// program for the file.
+inline constexpr const char* kDefaultLogFileViewer = "xdg-open";
+
+class MainFileActions : public JobActions {
+public:
+    MainFileActions(Workbench& workbench, JobActionServices services);
+
+    void setConsole(ConsolePort& console) { services_.console = &console; }
+
+    // Does nothing while a compile runs; otherwise marks the compile busy
+    // until its job ends.
+    void compile() override;
+    void blockCompile() override;
+    void preview() override;
+    // Issued once per print repetition; nothing when the DVI file is missing.
+    void print() override;
+    void openLogFile() override;
+    void redirectPrintDestination() override;
+
+private:
+    void compileWithScript();
+    void compileDirectly();
+    void compileInConsole(ConsolePort& console);
+    // Runs `command` through the command processor and returns once it has
+    // ended: modally in the console window when output is captured.
+    void runToEnd(const std::string& command);
+    void devirtualizeAfterCompile();
+    // COMSPEC and "/c", the command processor of the direct compile.
+    std::string directCommandProcessor() const;
+    void inform(int entry, const std::string& fallback);
+
+    // The editor's save exchange and the spell-checker's notice before a
+    // compile come with the editor integration.
+    void saveExchangeHook() {}
+    // The block compile comes with its own step; it marks the compile busy
+    // when it starts its job.
+    void blockCompileHook() {}
+    // The main window records its place and size ratio before an output
+    // action, and hides its task-bar button again afterwards when
+    // `ShowOnTaskBar` is off; both belong to the main window's layout.
+    void recordMainWindowPlaceHook() {}
+    void hideTaskBarButtonHook() {}
+
+    Workbench& workbench_;
+    JobActionServices services_;
+};
+
+}  // namespace orvo

@@ -1,0 +1,57 @@
+#include "actions/output_commands.h"
+
+#include "actions/batch_folder.h"
+#include "core/text.h"
+#include "core/workbench.h"
+#include "jobs/command_words.h"
+#include "jobs/templates.h"
+
+namespace orvo {
+namespace {
+
+// A command entry that is a script: with the batch folder in front.
+std::string programEntry(const Workbench& w, const std::string& entry) {
+    return isScriptKind(entryKind(entry)) ? inBatchFolder(w, entry) : entry;
+}
+
+}  // namespace
+
+std::string previewArgument(const Workbench& w) { return quoteWord(w.mainPath + baseName(w.MainFileName)); }
+
+std::string previewCommand(const Workbench& w) { return programEntry(w, w.Viewer) + " " + previewArgument(w); }
+
+std::string printOptionTail(const PrintOptionInputs& in) {
+    std::string destination = trim(in.destination);
+    std::string tail = trim(in.printerOptions) + " ";
+    if (!destination.empty()) {
+        // A file or network path is one word, whatever it holds.
+        bool quoted = destination.find('/') != std::string::npos;
+        tail += in.outputFileOption + (quoted ? " " + quoteWord(destination) : destination);
+    }
+    return in.stripSpace ? stripSpaces(tail, destination) : tail;
+}
+
+std::string stripSpaces(std::string_view tail, std::string_view destination) {
+    std::string text(tail);
+    std::string port = trim(destination);
+    std::size_t portAt = port.empty() ? std::string::npos : text.find(port);
+    std::string options = text.substr(0, portAt);
+    std::string rest = portAt == std::string::npos ? std::string() : text.substr(portAt);
+    if (portAt != std::string::npos) std::erase(options, ' ');
+    std::string spaced;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (i > 0 && options[i] == '-' && options[i - 1] != ' ') spaced += ' ';
+        spaced += options[i];
+    }
+    return spaced + rest;
+}
+
+std::string printCommand(const Workbench& w, std::string_view optionTail, std::string_view dviFile) {
+    return programEntry(w, w.Printer) + " " + std::string(optionTail) + " " + quoteWord(dviFile);
+}
+
+bool printerNeedsCommandProcessor(const Workbench& w) {
+    return isScriptKind(entryKind(w.Printer)) || hasFourDosMarker(w.Printer) || hasNoRedirMarker(w.Printer);
+}
+
+}  // namespace orvo

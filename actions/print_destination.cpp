@@ -1,0 +1,68 @@
+#include "actions/print_destination.h"
+
+#include "core/file_lookup.h"
+#include "core/text.h"
+#include "core/workbench.h"
+#include "jobs/command_words.h"
+#include "jobs/console_port.h"
+#include "jobs/launcher.h"
+#include "jobs/templates.h"
+#include "platform/file_system.h"
+
+namespace orvo {
+namespace {
+
+void runScript(Workbench& w, const DestinationServices& s, const std::string& script) {
+    std::string path = trim(stripFourDosMarker(script));
+    std::string command = quoteWordIfNeeded(path);
+    if (!s.console) {
+        s.launcher.startDirect(commandProcessorLine(w, command), true);
+        return;
+    }
+    ConsolePort& console = *s.console;
+    if (!console.exists()) console.ensureCreated();
+    console.clearOutput();
+    console.setCloseWhenDone(true);
+    w.jobs.pendingConsoleCommand = commandProcessorLine(w, command);
+    console.appendLine(path);
+    console.appendLine("");
+    console.appendLine("");
+    // Whatever "Grab console output" says: the destination is known only
+    // once the script has ended.
+    console.showModal();
+}
+
+std::string firstLine(const std::string& text) {
+    std::string line = text.substr(0, text.find('\n'));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+std::string destinationScriptPath(const Workbench& w) {
+    std::string path = trim(w.PrinterPort);
+    if (folderOf(path).empty()) path = w.OrvoSelectionsOptionsDir + path;
+    path = expandDestinationPlaceholders(path, w.OrvoBTMDir, w.Web2cBINDir, w.OrvoSelectionsOptionsDir);
+    // "&ORVOBTMDIR/PRNQUEUE.BTM": the folder already ends in '/'.
+    return collapseDoubledSlashes(path);
+}
+
+void redirectPrintDestination(Workbench& w, const DestinationServices& s) {
+    w.portScript.clear();
+    if (w.PrinterPort.find('.') == std::string::npos) return;
+    std::string resolved = destinationScriptPath(w);
+    if (std::optional<std::string> script = findFileIgnoringCase(s.files, resolved)) {
+        runScript(w, s, *script);
+        w.portScript = *script;
+        std::optional<std::string> text = s.files.readFile(*script);
+        if (!text) return;
+        w.PrinterPort = firstLine(*text);
+    } else {
+        w.portScript = resolved;
+    }
+    w.PrinterPort = trim(w.PrinterPort);
+    if (!w.PrinterPort.empty()) w.PrinterPort.erase(0, 1);
+}
+
+}  // namespace orvo
