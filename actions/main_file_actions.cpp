@@ -26,7 +26,8 @@ MainFileActions::MainFileActions(Workbench& workbench, JobActionServices service
 
 void MainFileActions::compile() {
     Workbench& w = workbench_;
-    if (w.jobs.compileBusy) return;
+    // The Compile buttons ignore presses while this is set; the job's end
+    // clears it.
     w.jobs.compileBusy = true;
     w.jobs.originatingDialog = kMainWindowNumber;
     saveExchangeHook();
@@ -135,7 +136,6 @@ std::string MainFileActions::directCommandProcessor() const {
 }
 
 void MainFileActions::blockCompile() {
-    if (workbench_.jobs.compileBusy) return;
     blockCompileHook();
 }
 

@@ -46,21 +46,6 @@ TEST_F(CompileTest, ScriptModeHandsTheCompilerCallToTheRunOperation) {
     EXPECT_TRUE(processes.starts.empty());
 }
 
-TEST_F(CompileTest, ASecondPressWhileACompileRunsDoesNothing) {
-    workbench.CompileUseBTM = true;
-    workbench.RunDosWindow = true;
-    actions.compile();
-    std::size_t calls = console.calls.size();
-    workbench.jobs.pendingConsoleCommand.clear();
-    actions.compile();
-    EXPECT_EQ(console.calls.size(), calls);
-    EXPECT_TRUE(workbench.jobs.pendingConsoleCommand.empty());
-    // The console window clears the flag at the job's end; then Compile works again.
-    workbench.jobs.compileBusy = false;
-    actions.compile();
-    EXPECT_GT(console.calls.size(), calls);
-}
-
 TEST_F(CompileTest, AMissingMainFileIsReportedAndCompileCanBePressedAgain) {
     workbench.CompileUseBTM = true;
     workbench.StayOnTop = true;
