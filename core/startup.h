@@ -12,6 +12,7 @@ namespace orvo {
 
 class ConsolePort;
 class Desktop;
+class EditorSession;
 class Environment;
 class FileSystem;
 class Launcher;
@@ -31,6 +32,8 @@ struct StartupServices {
     // The console window "Messages", created by the program entry; none in
     // tests that do not look at it.
     ConsolePort* console = nullptr;
+    // Runs the automatic save; none in tests that do not look at it.
+    EditorSession* editor = nullptr;
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -80,12 +83,11 @@ private:
     void autostart();
 
     // Hooks for features still to come; each does nothing yet.
-    void setEditorEnvironmentHook() {}
+    void loadEditorProfile();
     void initPrinterOptionsHook() {}
-    void setAutosaveTimerHook() {}
+    void startAutoSave();
     // The help topic list comes with the help system.
     void loadHelpTopicsHook() {}
-    void writeDefaultEditorProfilesHook() {}
     void refreshOwnTreeDatabaseHook() {}
     void createChooserAndConsole();
     void createChooserHook() {}

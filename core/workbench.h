@@ -9,6 +9,7 @@
 
 #include "core/language_state.h"
 #include "core/project_marks.h"
+#include "editor/editor_profile.h"
 #include "jobs/job_state.h"
 
 namespace orvo {
@@ -93,6 +94,9 @@ struct Workbench {
     // call-back and the editor's own windows to close at shut-down.
     std::string TeXEdit;
     std::string KillEditorProcesses;
+    // The rest of the active profile, and the block the editor handed over.
+    EditorProfile editor;
+    BlockHandover block;
 
     // Fonts.
     std::string ScreenFont;
