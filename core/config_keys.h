@@ -143,6 +143,7 @@ std::string screenFactorKey(int dialogNumber, char axis);  // axis 'X' or 'Y'
 
 // The mark that a ConfigFile without `OwnTeXTreeDir` carries: it starts the first run.
 inline constexpr std::string_view kNoIniFileMark = "_no_ini_file_";
-inline constexpr std::string_view kDefaultEditorSection = "Editor:MED";
+// The editor of a ConfigFile that names none: the one the workbench drives.
+inline constexpr std::string_view kDefaultEditorSection = "Editor:Emacs";
 
 }  // namespace orvo
