@@ -12,7 +12,9 @@ namespace orvo::test {
 class DdeTestEditor {
 public:
     // `answers` as the program takes them: "ITEM=VALUE" or "ITEM@MS=VALUE".
-    explicit DdeTestEditor(const std::string& topic, std::vector<std::string> answers = {});
+    // An empty `service` is a fresh one.
+    explicit DdeTestEditor(const std::string& topic, std::vector<std::string> answers = {},
+                           const std::string& service = {});
 
     bool ready() { return process_.waitForOutput("dde-test-editor ready", 10000); }
     const std::string& service() const { return service_; }

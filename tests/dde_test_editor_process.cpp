@@ -26,8 +26,8 @@ std::string uniqueServiceName(const std::string& stem) {
 std::string ddeTestEditorProgram() { return ORVO_TEST_DDE_EDITOR; }
 std::string orvoddeProgram() { return ORVO_TEST_ORVODDE; }
 
-DdeTestEditor::DdeTestEditor(const std::string& topic, std::vector<std::string> answers)
-    : service_(uniqueServiceName("TestEditor")),
+DdeTestEditor::DdeTestEditor(const std::string& topic, std::vector<std::string> answers, const std::string& service)
+    : service_(service.empty() ? uniqueServiceName("TestEditor") : service),
       topic_(topic),
       process_(ddeTestEditorProgram(), editorArguments(service_, topic, folder_.path() + "record", std::move(answers)), {}) {}
 
