@@ -12,14 +12,18 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "actions/block_compile.h"
 #include "core/command_line.h"
 #include "core/qt/main_window.h"
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/workbench.h"
+#include "editor/editor_session.h"
+#include "editor/forall_topic.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
 #include "jobs/qt/console_form.h"
+#include "platform/dbus/dbus_dde.h"
 #include "platform/linux/linux_environment.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_instance_guard.h"
@@ -28,8 +32,10 @@
 #include "platform/linux/linux_process_launcher.h"
 #include "platform/linux/linux_program_output.h"
 #include "platform/linux/linux_termination_signals.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_main_thread.h"
+#include "platform/qt/qt_repeating_timer.h"
 #include "platform/qt/qt_user_interaction.h"
 
 namespace orvo {
@@ -57,13 +63,21 @@ void endModalWindows() {
 // Utility dialogs of later steps come back to the front at the end of their job.
 void bringDialogToFrontHook(int) {}
 
+// "%CHECKSTAYONTOP" gives the main window its stay-on-top style back when its
+// "Stay on top" box is ticked; the box comes with the screen options.
+void checkStayOnTopHook() {}
+
 }  // namespace
 
-std::string executableFolder() {
+std::string executablePath() {
     char buffer[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0) return {};
-    std::string path(buffer, std::size_t(n));
+    return std::string(buffer, std::size_t(n));
+}
+
+std::string executableFolder() {
+    std::string path = executablePath();
     return path.substr(0, path.rfind('/') + 1);
 }
 
@@ -79,8 +93,19 @@ struct OrvoApp::Parts {
     QtUserInteraction ui;
     LinuxProcessLauncher processes;
     LinuxOtherWindows otherWindows;
+    DBusDdeClient ddeClient;
+    DBusDdeServer ddeServer;
+    QtRepeatingTimer autoSaveTimer;
+    QtRepeatingTimer editorStartTimer;
+    QtClipboard clipboard;
     Workbench workbench;
     Launcher launcher {workbench, {processes, otherWindows, files, ui}};
+    // The spell-checker notice lets pending events through once.
+    EditorSession editor {workbench,
+                          {{ddeClient, otherWindows, [] { QCoreApplication::processEvents(); }},
+                           launcher,
+                           autoSaveTimer,
+                           editorStartTimer}};
 };
 
 OrvoApp::OrvoApp() : parts_(std::make_unique<Parts>()) {}
@@ -135,7 +160,8 @@ int OrvoApp::run(int argc, char** argv) {
         }
     });
 
-    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher, &console},
+    Startup startup(p.workbench, window,
+                    {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher, &console, &p.editor},
                     commandLine);
     if (startup.createMainWindow(executableFolder()) == StartupOutcome::Aborted) return 0;
 
@@ -146,10 +172,18 @@ int OrvoApp::run(int argc, char** argv) {
         return 0;
     }
     startup.finishProgramEntry();
+
+    // Editors and scripts reach the workbench under its program name, topic
+    // "forall"; without a session bus nothing is offered.
+    // The main window's buffer for the lines read comes with the full main window.
+    BlockCompile blockCompile(p.workbench,
+                              {p.files, p.clipboard, p.launcher, p.ui, window, p.editor.exchanges(), nullptr});
+    ForallTopic forall(p.workbench, [&blockCompile] { blockCompile.run(); }, checkStayOnTopHook);
+    p.ddeServer.offer(serviceNameOf(executablePath()), kForallTopic, forall);
     window.onApplyScreenOptions = [&startup] { startup.language().applyIfChanged(); };
     console.finishStartup();
 
-    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher, &console});
+    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher, &console, &p.editor.exchanges()});
     window.onClose = [&shutdown] { shutdown.run(); };
     window.onQuit = [&shutdown, &window] {
         shutdown.recordWindowPosition();
