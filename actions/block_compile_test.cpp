@@ -11,6 +11,7 @@
 #include "platform/fake/fake_other_windows.h"
 #include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_user_interaction.h"
+#include "tests/editor_test_rig.h"
 #include "tests/fake_main_window_view.h"
 
 namespace orvo {
@@ -35,23 +36,14 @@ std::string preambleOf(int lines) {
     return text + "\\begin{document}\n";
 }
 
-class BlockCompileTest : public ::testing::Test {
+class BlockCompileTest : public ::testing::Test, protected test::EditorRig {
 protected:
-    Workbench w;
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeDdeClient dde;
     FakeClipboard clipboard;
     FakeMainWindowView view;
     RecordingLinesView lines;
-    Launcher launcher {w, {processes, windows, files, ui}};
-    EditorExchanges exchanges {w, {dde, windows, {}}};
     BlockCompile blockCompile {w, {files, clipboard, launcher, ui, view, exchanges, &lines}};
 
     BlockCompileTest() {
-        w.mainPath = "/docs/";
         w.MainFileName = "PAPER.TEX";
         w.OrvoBTMDir = "/opt/orvo/";
         w.batchExtension = "BTM";
@@ -63,7 +55,6 @@ protected:
         w.EndBlockMarker = "\\end{document}";
         w.Viewer = "xdvi";
         w.block = {"/docs/ch1.tex", "120", false};
-        files.addDirectory("/docs");
         clipboard.content = "Block line one\nline two";
     }
     std::string file(const std::string& name) const {

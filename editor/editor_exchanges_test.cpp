@@ -5,42 +5,12 @@
 #include "core/workbench.h"
 #include "platform/fake/fake_dde.h"
 #include "platform/fake/fake_other_windows.h"
+#include "tests/editor_test_rig.h"
 
 namespace orvo {
 namespace {
 
 using Log = std::vector<std::string>;
-
-// A profile driven by requests (like the Emacs one) and one driven by
-// executes that report back to the workbench (like WinEdt's).
-void requestProfile(EditorProfile& p) {
-    p.EditorClassName = "MedWindow";
-    p.DDEEditService = p.DDEBlockService = "med";
-    p.DDEEditTopic = p.DDEBlockTopic = "system";
-    p.DDEEditQuit = "FileSaveAndExit()";
-    p.DDEEditSaveCommand = "FileSaveAll()";
-    p.DDEEditChanged = "FileChanged";
-    p.DDEEditForeground = "AppWinActivate()";
-    p.DDEBlockFileNameMode = p.DDEBlockLineNumberMode = "Request";
-    p.DDEBlockFileName = "ReqFileName";
-    p.DDEBlockLineNumber = "ReqLineNumber";
-    p.DDEBlockCutCommand = "EditCutToClipbrd()";
-    p.DDEBlockPasteCommand = "EditPasteClipbrdLine()";
-}
-
-void executeProfile(EditorProfile& p) {
-    p.EditorClassName = "TApplication";
-    p.DDEEditService = p.DDEBlockService = "WinEdt";
-    p.DDEEditTopic = p.DDEBlockTopic = "DDEServer";
-    p.DDEEditQuit = "[CMD(\"Exit\")]";
-    p.DDEEditSaveCommand = "[CMD(\"Save All\")]";
-    p.DDEEditChanged.clear();
-    p.DDEBlockFileNameMode = p.DDEBlockLineNumberMode = "Execute";
-    p.DDEBlockFileName = "DDEExe(\"%%FILE:%f\")";
-    p.DDEBlockLineNumber = "DDEExe(\"%%LINE:%l\")";
-    p.DDEBlockCutCommand = "[CMD(\"Cut\")]";
-    p.DDEBlockPasteCommand = "[CMD(\"Paste\")]";
-}
 
 class EditorExchangesTest : public ::testing::Test {
 protected:
@@ -51,7 +21,7 @@ protected:
     EditorExchanges exchanges {w, {dde, windows, [this] { ++pendingEventRuns; }}};
 
     EditorExchangesTest() {
-        requestProfile(w.editor);
+        test::useRequestProfile(w.editor, "med", "system");
         w.mainPath = "/docs/";
         w.MainFileName = "paper.tex";
     }
@@ -88,7 +58,7 @@ TEST_F(EditorExchangesTest, TheSaveExchangeSavesUnlessTheEditorAnswersExactlyNo)
 }
 
 TEST_F(EditorExchangesTest, WithoutAChangeQueryEverySaveExecutesTheSaveCommand) {
-    executeProfile(w.editor);
+    test::useExecuteProfile(w.editor, "WinEdt", "DDEServer");
     runEditor();
     exchanges.save();
     EXPECT_EQ(dde.log, (Log {"open WinEdt DDEServer", "execute [CMD(\"Save All\")]", "close"}));
@@ -190,7 +160,7 @@ TEST_F(EditorExchangesTest, AFailedBlockRequestLeavesItsValueEmpty) {
 }
 
 TEST_F(EditorExchangesTest, ABlockFetchInExecuteModeLeavesTheRunToTheEditorsLineMacro) {
-    executeProfile(w.editor);
+    test::useExecuteProfile(w.editor, "WinEdt", "DDEServer");
     runEditor();
     dde.onExecute = [this](const std::string& command) {
         // The editor reports back at once, before the fetch goes on.
@@ -199,8 +169,8 @@ TEST_F(EditorExchangesTest, ABlockFetchInExecuteModeLeavesTheRunToTheEditorsLine
     EXPECT_EQ(exchanges.fetchBlock(), BlockRunStart::WhenLineArrives);
     EXPECT_EQ(dde.log, (Log {"open WinEdt DDEServer", "execute [CMD(\"Save All\")]", "close",
                              "open WinEdt DDEServer", "execute [CMD(\"Cut\")]", "close",
-                             "open WinEdt DDEServer", "execute DDEExe(\"%%FILE:%f\")", "close",
-                             "open WinEdt DDEServer", "execute DDEExe(\"%%LINE:%l\")", "close",
+                             "open WinEdt DDEServer", "execute " + w.editor.DDEBlockFileName, "close",
+                             "open WinEdt DDEServer", "execute " + w.editor.DDEBlockLineNumber, "close",
                              "open WinEdt DDEServer", "execute [CMD(\"Paste\")]", "close"}));
     EXPECT_TRUE(w.block.runStarted) << "the fetch does not clear what the macro set";
 }

@@ -11,23 +11,16 @@
 #include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_repeating_timer.h"
 #include "platform/fake/fake_user_interaction.h"
+#include "tests/editor_test_rig.h"
 
 namespace orvo {
 namespace {
 
 using Words = std::vector<std::string>;
 
-class EditorLaunchTest : public ::testing::Test {
+class EditorLaunchTest : public ::testing::Test, protected test::EditorRig {
 protected:
-    Workbench w;
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeDdeClient dde;
     FakeRepeatingTimer timer;
-    Launcher launcher {w, {processes, windows, files, ui}};
-    EditorExchanges exchanges {w, {dde, windows, {}}};
     EditorStartTimer startTimer {w, timer, launcher, exchanges};
 
     EditorLaunchTest() {
@@ -36,9 +29,7 @@ protected:
         w.editor.DDEEditService = "Emacs";
         w.editor.DDEEditTopic = "Editor";
         w.editor.DDEEditForeground = "Raise";
-        w.mainPath = "/docs/";
         w.MainFileName = "a b.tex";
-        files.addDirectory("/docs");
         dde.addServer("Emacs", "Editor");
     }
 };

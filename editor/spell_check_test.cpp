@@ -10,6 +10,7 @@
 #include "platform/fake/fake_other_windows.h"
 #include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_user_interaction.h"
+#include "tests/editor_test_rig.h"
 #include "tests/fake_main_window_view.h"
 
 namespace orvo {
@@ -17,21 +18,11 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-class SpellCheckTest : public ::testing::Test {
+class SpellCheckTest : public ::testing::Test, protected test::EditorRig {
 protected:
-    Workbench w;
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeDdeClient dde;
     FakeMainWindowView view;
-    Launcher launcher {w, {processes, windows, files, ui}};
-    EditorExchanges exchanges {w, {dde, windows, {}}};
 
     SpellCheckTest() {
-        w.mainPath = "/docs/";
-        w.MainFileName = "paper.tex";
         w.iniDir = "/conf/";
         w.iniName = "ORVO.INI";
         w.OrvoBTMDir = "/opt/orvo/";

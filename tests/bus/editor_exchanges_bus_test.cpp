@@ -7,6 +7,7 @@
 #include "platform/dbus/dbus_dde.h"
 #include "platform/fake/fake_other_windows.h"
 #include "tests/dde_test_editor.h"
+#include "tests/editor_test_rig.h"
 #include "tests/wait_until.h"
 
 namespace orvo {
@@ -27,19 +28,8 @@ protected:
     }
 
     void requestProfile(const DdeTestEditor& editor) {
-        EditorProfile& p = w.editor;
-        p.EditorClassName = "EditorWindow";
-        p.DDEEditService = p.DDEBlockService = editor.service();
-        p.DDEEditTopic = p.DDEBlockTopic = editor.topic();
-        p.DDEEditQuit = "FileSaveAndExit()";
-        p.DDEEditSaveCommand = "FileSaveAll()";
-        p.DDEEditChanged = "FileChanged";
-        p.DDEEditForeground = "AppWinActivate()";
-        p.DDEBlockFileNameMode = p.DDEBlockLineNumberMode = "Request";
-        p.DDEBlockFileName = "ReqFileName";
-        p.DDEBlockLineNumber = "ReqLineNumber";
-        p.DDEBlockCutCommand = "EditCutToClipbrd()";
-        p.DDEBlockPasteCommand = "EditPasteClipbrdLine()";
+        test::useRequestProfile(w.editor, editor.service(), editor.topic());
+        w.editor.EditorClassName = "EditorWindow";
     }
 
     // Everything the client sent before has been handled once this returns.
@@ -144,20 +134,16 @@ TEST_F(ExchangesOnTheBus, ABlockFetchInRequestModeCutsAsksAndPastes) {
 TEST_F(ExchangesOnTheBus, ABlockFetchInExecuteModeOnlyExecutes) {
     DdeTestEditor editor("DDEServer");
     ASSERT_TRUE(editor.ready());
-    requestProfile(editor);
-    EditorProfile& p = w.editor;
-    p.DDEEditChanged.clear();
-    p.DDEEditSaveCommand = "[CMD(\"Save All\")]";
-    p.DDEBlockFileNameMode = p.DDEBlockLineNumberMode = "Execute";
-    p.DDEBlockFileName = "DDEOpen(\"Orvo\",\"\",\"forall\");DDEExe(\"%%FILE:%f\");DDEClose";
-    p.DDEBlockLineNumber = "DDEOpen(\"Orvo\",\"\",\"forall\");DDEExe(\"%%LINE:%l\");DDEClose";
+    test::useExecuteProfile(w.editor, editor.service(), editor.topic());
+    w.editor.EditorClassName = "EditorWindow";
+    const EditorProfile& p = w.editor;
     w.block = {"old", "7", false};
     DBusDdeClient client;
     EXPECT_EQ(EditorExchanges(w, {client, windows, {}}).fetchBlock(), BlockRunStart::WhenLineArrives);
     sync(client, editor);
-    EXPECT_EQ(editor.record(), (Record {"execute [CMD(\"Save All\")]", "execute EditCutToClipbrd()",
+    EXPECT_EQ(editor.record(), (Record {"execute [CMD(\"Save All\")]", "execute [CMD(\"Cut\")]",
                                         "execute " + p.DDEBlockFileName, "execute " + p.DDEBlockLineNumber,
-                                        "execute EditPasteClipbrdLine()"}));
+                                        "execute [CMD(\"Paste\")]"}));
     EXPECT_EQ(w.block.fileName, "") << "the editor reports it to the forall topic";
     EXPECT_EQ(w.block.lineNumber, "");
 }
