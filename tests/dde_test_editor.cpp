@@ -60,11 +60,11 @@ int main(int argc, char** argv) {
     }
     std::map<std::string, Answer> answers;
     for (int i = 4; i < argc; ++i) {
-        std::string spec = argv[i];
-        std::size_t equals = spec.find('=');
+        std::string answerText = argv[i];
+        std::size_t equals = answerText.find('=');
         if (equals == std::string::npos) continue;
-        std::string item = spec.substr(0, equals);
-        Answer answer {spec.substr(equals + 1), 0};
+        std::string item = answerText.substr(0, equals);
+        Answer answer {answerText.substr(equals + 1), 0};
         std::size_t at = item.find('@');
         if (at != std::string::npos) {
             answer.delayMs = std::stoi(item.substr(at + 1));
