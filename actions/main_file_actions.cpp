@@ -30,7 +30,7 @@ void MainFileActions::compile() {
     // clears it.
     w.jobs.compileBusy = true;
     w.jobs.originatingDialog = kMainWindowNumber;
-    saveExchangeHook();
+    if (saveBeforeCompile) saveBeforeCompile();
     // From here on the main file is named by `MainFileName` alone.
     services_.launcher.changeFolder(w.mainPath);
     if (w.CompileUseBTM) compileWithScript();
@@ -136,7 +136,7 @@ std::string MainFileActions::directCommandProcessor() const {
 }
 
 void MainFileActions::blockCompile() {
-    blockCompileHook();
+    if (compileBlock) compileBlock();
 }
 
 void MainFileActions::preview() {
@@ -188,7 +188,7 @@ void MainFileActions::openLogFile() {
         inform(kLogFileMissingMessage, "The log file does not exist. Compile the main file first.");
         return;
     }
-    std::string viewer = trim(w.LogFileViewer).empty() ? std::string(kDefaultLogFileViewer) : w.LogFileViewer;
+    std::string viewer = trim(w.editor.LogFileViewer).empty() ? std::string(kDefaultLogFileViewer) : w.editor.LogFileViewer;
     services_.launcher.startDirect(viewer + " " + quoteWordIfNeeded(*found), false);
 }
 

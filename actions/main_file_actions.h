@@ -8,6 +8,7 @@
 // `console` (the console window "Messages") may be plugged in later with
 // setConsole(); until then captured jobs run uncaptured, as the launcher's
 // own jobs do.
+#include <functional>
 #include <string>
 
 #include "actions/job_actions.h"
@@ -47,8 +48,12 @@ public:
 
     void setConsole(ConsolePort& console) { services_.console = &console; }
 
-    // Does nothing while a compile runs; otherwise marks the compile busy
-    // until its job ends.
+    // The editor's save exchange and the spell-checker's notice, run before
+    // a compile; and the block compile of the editor's marked block.
+    std::function<void()> saveBeforeCompile;
+    std::function<void()> compileBlock;
+
+    // Marks the compile busy until its job ends.
     void compile() override;
     void blockCompile() override;
     void preview() override;
@@ -69,12 +74,6 @@ private:
     std::string directCommandProcessor() const;
     void inform(int entry, const std::string& fallback);
 
-    // The editor's save exchange and the spell-checker's notice before a
-    // compile come with the editor integration.
-    void saveExchangeHook() {}
-    // The block compile comes with its own step; it marks the compile busy
-    // when it starts its job.
-    void blockCompileHook() {}
     // The main window records its place and size ratio before an output
     // action, and hides its task-bar button again afterwards when
     // `ShowOnTaskBar` is off; both belong to the main window's layout.

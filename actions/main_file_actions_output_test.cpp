@@ -144,7 +144,7 @@ TEST_F(OutputTest, TheLogFileOpensInTheLogViewer) {
     for (const Case& c : cases) {
         processes.starts.clear();
         files.addFile(std::string(c.mainPath) + "paper.log");
-        workbench.LogFileViewer = c.viewer;
+        workbench.editor.LogFileViewer = c.viewer;
         workbench.mainPath = c.mainPath;
         actions.openLogFile();
         EXPECT_EQ(started(), (std::vector<Words> {c.started})) << c.name;

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "actions/block_compile.h"
+#include "actions/main_file_actions.h"
 #include "actions/main_window_logic.h"
 #include "actions/qt/chooser_form.h"
 #include "core/command_line.h"
@@ -20,9 +22,14 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/workbench.h"
+#include "editor/editor_choice.h"
+#include "editor/editor_session.h"
+#include "editor/forall_topic.h"
+#include "editor/spell_check.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
 #include "jobs/qt/console_form.h"
+#include "platform/dbus/dbus_dde.h"
 #include "platform/linux/linux_environment.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_instance_guard.h"
@@ -31,8 +38,10 @@
 #include "platform/linux/linux_process_launcher.h"
 #include "platform/linux/linux_program_output.h"
 #include "platform/linux/linux_termination_signals.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_main_thread.h"
+#include "platform/qt/qt_repeating_timer.h"
 #include "platform/qt/qt_user_interaction.h"
 
 namespace orvo {
@@ -61,10 +70,7 @@ void endModalWindows() {
 void bringDialogToFrontHook(int) {}
 
 // Work of later steps that the main window's controls start.
-void startEditorHook() {}
-void startSpellCheckerHook() {}
 void openPrinterOptionsHook() {}
-void chooseEditorHook() {}
 void dispatchUtilityHook(const std::string&) {}
 void helpRequestHook(int) {}
 void showAboutBoxHook() {}
@@ -76,13 +82,31 @@ constexpr ProgramOption kProgramOptions[] = {
     ProgramOption::ShowOnTaskTray,
 };
 
+// The editor's part of the main window: Edit, Spell-check and the editor choice.
+struct EditorControls {
+    EditorSession& session;
+    SpellCheckServices spellCheck;
+    EditorChoiceServices choice;
+    ChooserView& chooser;
+};
+
 // The main window's controls forwarded to its logic.
-void connectMainWindow(MainWindow& window, MainWindowLogic& logic, ConsoleWindow& console) {
-    logic.hooks.edit = startEditorHook;
-    logic.hooks.spellCheck = startSpellCheckerHook;
+void connectMainWindow(MainWindow& window, MainWindowLogic& logic, ConsoleWindow& console, Workbench& workbench,
+                       EditorControls& editor) {
+    logic.hooks.edit = [&editor] { editor.session.startEditor(); };
+    logic.hooks.spellCheck = [&workbench, &editor] { spellCheck(workbench, editor.spellCheck); };
     logic.hooks.printerOptions = openPrinterOptionsHook;
     logic.hooks.showConsole = [&console] { console.show(); };
-    logic.hooks.chooseEditor = chooseEditorHook;
+    logic.hooks.chooseEditor = [&workbench, &editor] {
+        chooseEditor(workbench, editor.choice, [&editor](const std::string& caption, const std::vector<std::string>& names) {
+            ChooserRequest request;
+            request.caption = caption;
+            request.items = names;
+            request.icon = kEditorChooserIcon;
+            std::optional<int> chosen = editor.chooser.choose(request).chosen;
+            return chosen ? std::optional<std::string>(names[std::size_t(*chosen)]) : std::nullopt;
+        });
+    };
     logic.hooks.runUtility = dispatchUtilityHook;
     window.onActivate = [&logic](MainControl control, ButtonRole role, MenuAnchor at) {
         logic.activate(control, role, at);
@@ -98,11 +122,15 @@ void connectMainWindow(MainWindow& window, MainWindowLogic& logic, ConsoleWindow
 
 }  // namespace
 
-std::string executableFolder() {
+std::string executablePath() {
     char buffer[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0) return {};
-    std::string path(buffer, std::size_t(n));
+    return std::string(buffer, std::size_t(n));
+}
+
+std::string executableFolder() {
+    std::string path = executablePath();
     return path.substr(0, path.rfind('/') + 1);
 }
 
@@ -118,8 +146,19 @@ struct OrvoApp::Parts {
     QtUserInteraction ui;
     LinuxProcessLauncher processes;
     LinuxOtherWindows otherWindows;
+    DBusDdeClient ddeClient;
+    DBusDdeServer ddeServer;
+    QtRepeatingTimer autoSaveTimer;
+    QtRepeatingTimer editorStartTimer;
+    QtClipboard clipboard;
     Workbench workbench;
     Launcher launcher {workbench, {processes, otherWindows, files, ui}};
+    // The spell-checker notice lets pending events through once.
+    EditorSession editor {workbench,
+                          {{ddeClient, otherWindows, [] { QCoreApplication::processEvents(); }},
+                           launcher,
+                           autoSaveTimer,
+                           editorStartTimer}};
 };
 
 OrvoApp::OrvoApp() : parts_(std::make_unique<Parts>()) {}
@@ -143,11 +182,19 @@ int OrvoApp::run(int argc, char** argv) {
     consoleForm.attach(console);
     console.runOperation = [&p](const std::string& command, bool wait) { p.launcher.run(command, wait); };
     p.launcher.setConsole(console);
-    // The jobs on the main file (compile, preview, print, log file) plug in
-    // here; while there are none, those buttons do nothing.
-    JobActions* jobActions = nullptr;
-    MainWindowLogic windowLogic(p.workbench, window, window, chooserForm, {p.files, p.ui, p.desktop, jobActions});
-    connectMainWindow(window, windowLogic, console);
+    // The main window's buffer for the lines read by a failed block fetch
+    // comes with the block-compile view.
+    BlockCompile blockCompile(p.workbench,
+                              {p.files, p.clipboard, p.launcher, p.ui, window, p.editor.exchanges(), nullptr});
+    MainFileActions jobs(p.workbench, {p.launcher, p.files, p.ui, window, p.environment, &console});
+    jobs.saveBeforeCompile = [&p] { p.editor.exchanges().saveBeforeJob(); };
+    jobs.compileBlock = [&blockCompile] { blockCompile.request(); };
+    MainWindowLogic windowLogic(p.workbench, window, window, chooserForm, {p.files, p.ui, p.desktop, &jobs});
+    EditorControls editorControls {p.editor,
+                                   {p.editor.exchanges(), p.launcher, p.files, window},
+                                   {p.files, p.environment, window},
+                                   chooserForm};
+    connectMainWindow(window, windowLogic, console, p.workbench, editorControls);
     console.bringToFront = [&window](int windowNumber) {
         if (windowNumber != kMainWindowNumber) return bringDialogToFrontHook(windowNumber);
         window.raise();
@@ -180,7 +227,8 @@ int OrvoApp::run(int argc, char** argv) {
         }
     });
 
-    Startup startup(p.workbench, window, {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher, &console},
+    Startup startup(p.workbench, window,
+                    {p.files, p.environment, p.ui, p.desktop, p.programs, &p.launcher, &console, &p.editor, &jobs},
                     commandLine);
     // The console lives as long as the main window: it takes each language
     // the main window takes.
@@ -198,6 +246,13 @@ int OrvoApp::run(int argc, char** argv) {
         return 0;
     }
     startup.finishProgramEntry();
+
+    // Editors and scripts reach the workbench under its program name, topic
+    // "forall"; without a session bus nothing is offered.
+    ForallTopic forall(p.workbench, [&blockCompile] { blockCompile.run(); }, [&p, &window] {
+        if (p.workbench.StayOnTop) window.setStayOnTop(true);
+    });
+    p.ddeServer.offer(serviceNameOf(executablePath()), kForallTopic, forall);
     windowLogic.languageChanged();
     for (ProgramOption option : kProgramOptions) window.showOption(option, windowLogic.option(option));
     window.onApplyScreenOptions = [&startup, &windowLogic] {
@@ -206,7 +261,7 @@ int OrvoApp::run(int argc, char** argv) {
     };
     console.finishStartup();
 
-    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher, &console});
+    Shutdown shutdown(p.workbench, window, {p.files, p.ui, p.desktop, &p.launcher, &console, &p.editor.exchanges()});
     window.onClose = [&shutdown] { shutdown.run(); };
     window.onQuit = [&shutdown, &window] {
         shutdown.recordWindowPosition();

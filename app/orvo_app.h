@@ -19,7 +19,8 @@ private:
     std::unique_ptr<Parts> parts_;
 };
 
-// The folder of the running executable, ending in '/'.
+// The running executable, and its folder ending in '/'.
+std::string executablePath();
 std::string executableFolder();
 
 }  // namespace orvo

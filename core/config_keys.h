@@ -110,6 +110,32 @@ ORVO_KEY(OrvoSpell, SpellPosY);
 #undef ORVO_KEY
 }  // namespace key
 
+// The keys of an editor profile section ("Editor:" + name + "_" + language).
+namespace profileKey {
+inline constexpr std::string_view Editor = "Editor";
+inline constexpr std::string_view EditorClassName = "EditorClassName";
+inline constexpr std::string_view TeXEdit = "TeXEdit";
+inline constexpr std::string_view KillEditorProcesses = "KillEditorProcesses";
+inline constexpr std::string_view LogFileViewer = "LogFileViewer";
+inline constexpr std::string_view AutoSave = "AutoSave";
+inline constexpr std::string_view DDEEditService = "DDEEditService";
+inline constexpr std::string_view DDEEditTopic = "DDEEditTopic";
+inline constexpr std::string_view DDEEditQuit = "DDEEditQuit";
+inline constexpr std::string_view DDEEditSaveCommand = "DDEEditSaveCommand";
+inline constexpr std::string_view DDEEditChanged = "DDEEditChanged";
+inline constexpr std::string_view DDEEditForeground = "DDEEditForeground";
+inline constexpr std::string_view DDEBlockService = "DDEBlockService";
+inline constexpr std::string_view DDEBlockTopic = "DDEBlockTopic";
+inline constexpr std::string_view DDEBlockFileNameMode = "DDEBlockFileNameMode";
+inline constexpr std::string_view DDEBlockFileName = "DDEBlockFileName";
+inline constexpr std::string_view DDEBlockLineNumberMode = "DDEBlockLineNumberMode";
+inline constexpr std::string_view DDEBlockLineNumber = "DDEBlockLineNumber";
+inline constexpr std::string_view DDEBlockCutCommand = "DDEBlockCutCommand";
+inline constexpr std::string_view DDEBlockPasteCommand = "DDEBlockPasteCommand";
+inline constexpr std::string_view StartEditorWithProgram = "StartEditorWithProgram";
+}  // namespace profileKey
+inline constexpr std::string_view kEditorSectionPrefix = "Editor:";
+
 // Keys numbered by position: "MainHistory0".."MainHistory9", "Form1_X".."Form21_Y".
 std::string mainHistoryKey(int index);
 std::string currentHistoryKey(int index);
@@ -117,6 +143,7 @@ std::string screenFactorKey(int dialogNumber, char axis);  // axis 'X' or 'Y'
 
 // The mark that a ConfigFile without `OwnTeXTreeDir` carries: it starts the first run.
 inline constexpr std::string_view kNoIniFileMark = "_no_ini_file_";
-inline constexpr std::string_view kDefaultEditorSection = "Editor:MED";
+// The editor of a ConfigFile that names none: the one the workbench drives.
+inline constexpr std::string_view kDefaultEditorSection = "Editor:Emacs";
 
 }  // namespace orvo

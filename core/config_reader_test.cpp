@@ -140,7 +140,7 @@ const std::vector<KeyCase>& keyCases() {
         {key::OrvoLanguage, "DE", &Workbench::OrvoLanguage, "DE", "US", true},
         {key::OrvoLanguage, "DE", &Workbench::appliedLanguage, "", ""},
         {key::EditorSection, "Editor:Emacs", &Workbench::EditorSection, "Editor:Emacs", ""},
-        {key::EditorSection, "Editor:Emacs", &Workbench::activeEditorSection, "Editor:Emacs", "Editor:MED"},
+        {key::EditorSection, "Editor:Emacs", &Workbench::activeEditorSection, "Editor:Emacs", "Editor:Emacs"},
         // UserChoice: format and output chain
         {key::FormatName, "pdflatex", &Workbench::FormatName, "pdflatex", "&web2cbin/latex", true},
         {key::Format, "pdfLaTeX", &Workbench::Format, "pdfLaTeX", "LaTeX", true},

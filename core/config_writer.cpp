@@ -6,6 +6,7 @@
 #include "core/config_file.h"
 #include "core/port_script.h"
 #include "core/workbench.h"
+#include "editor/editor_profiles.h"
 
 namespace orvo {
 namespace {
@@ -137,7 +138,7 @@ void recordMainWindowFactor(Workbench& w, const ConfigWriteContext& context) {
 
 }  // namespace
 
-void writeActiveEditorProfile(const Workbench&, ConfigFile&) {}
+void writeActiveEditorProfile(const Workbench& w, ConfigFile& c) { writeEditorProfile(w, c.document()); }
 
 bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
     recordMainWindowFactor(w, context);

@@ -32,8 +32,7 @@ struct ConfigWriteContext {
 // told, if `ShowINIErrors` asks for it.
 bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context);
 
-// Hook for the editor profiles: writes the active profile's keys into the pass.
-// Does nothing until editor profiles exist.
+// Writes the active editor profile's keys into the pass.
 class ConfigFile;
 void writeActiveEditorProfile(const Workbench& workbench, ConfigFile& config);
 

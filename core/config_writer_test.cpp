@@ -167,8 +167,10 @@ TEST_F(ConfigWriterTest, WritesEveryKeyInItsOrderPerSection) {
         workbench = populated();
         ASSERT_TRUE(write(window));
         IniDocument file = written();
-        // The keys read but never written (SpellFont, OrvoSpell ...) stay out.
-        EXPECT_EQ(file.sectionNames(), (vector<string> {"System", "UserChoice", "Options", "Screens"}));
+        // The keys read but never written (SpellFont, OrvoSpell ...) stay out;
+        // the active editor profile follows System.
+        EXPECT_EQ(file.sectionNames(),
+                  (vector<string> {"System", "Editor:Emacs_DE", "UserChoice", "Options", "Screens"}));
         EXPECT_EQ(file.keyNames("System"), system);
         EXPECT_EQ(file.keyNames("UserChoice"), userChoice);
         EXPECT_EQ(file.keyNames("Options"), options);

@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "core/text_decoding.h"
 #include "core/workbench.h"
+#include "dialogs/printer_switches.h"
 #include "jobs/templates.h"
 #include "platform/file_system.h"
 
@@ -38,7 +39,7 @@ void DocumentParameters::read() {
     takeParameterLines(splitTextLines(*content), w);
     showRestoredValues();
     readProjectMarks();
-    initPrinterOptionsHook();
+    readPrinterOptionFile(w, files_);
 }
 
 void DocumentParameters::showRestoredValues() {

@@ -26,8 +26,6 @@ private:
     void readProjectMarks();
     // The hints of the preview and print buttons come with the full main window.
     void rebuildHintsHook() {}
-    // The printer options of the document come with the printer options.
-    void initPrinterOptionsHook() {}
 
     Workbench& workbench_;
     MainWindowView& view_;

@@ -1,5 +1,6 @@
 #include "core/interface_language.h"
 
+#include "core/config_file.h"
 #include "core/file_lookup.h"
 #include "core/language_files.h"
 #include "core/main_window_messages.h"
@@ -10,6 +11,7 @@
 #include "core/ui_strings.h"
 #include "core/window_texts.h"
 #include "core/workbench.h"
+#include "editor/editor_startup.h"
 #include "jobs/templates.h"
 #include "platform/file_system.h"
 
@@ -127,9 +129,14 @@ LanguageApplication InterfaceLanguage::apply() {
     resolveFiles(false);
     refreshDisplayTexts();
     fillUtilities();
-    reloadEditorProfileHook();
+    reloadEditorProfile();
     for (const std::function<void()>& callback : appliedCallbacks_) callback();
     return LanguageApplication::Applied;
+}
+
+void InterfaceLanguage::reloadEditorProfile() {
+    ConfigFile config(files_, configFilePath(workbench_));
+    reloadEditorProfileForLanguage(workbench_, config.document(), files_);
 }
 
 void InterfaceLanguage::refreshDisplayTexts() {

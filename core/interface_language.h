@@ -55,9 +55,7 @@ public:
 private:
     void refreshDisplayTexts();
     void reportError(const std::string& text);
-    // The active editor profile for the new language comes with the editor
-    // profiles; nothing to reload yet.
-    void reloadEditorProfileHook() {}
+    void reloadEditorProfile();
 
     Workbench& workbench_;
     MainWindowView& view_;

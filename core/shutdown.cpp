@@ -7,6 +7,7 @@
 #include "core/environment_batch_file.h"
 #include "core/main_window_view.h"
 #include "core/workbench.h"
+#include "editor/editor_exchanges.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
 #include "jobs/script_calls.h"
@@ -50,6 +51,17 @@ bool Shutdown::startClosingScript() {
     return true;
 }
 
+// Conversations fail quietly: a missing editor never stops the shut-down.
+bool Shutdown::editorSaveAndQuit() {
+    if (services_.editor) services_.editor->saveAndQuit();
+    return true;
+}
+
+bool Shutdown::notifySpellChecker() {
+    if (services_.editor) services_.editor->notifySpellChecker();
+    return true;
+}
+
 bool Shutdown::dropStayOnTop() {
     if (view_.stayOnTop()) view_.setStayOnTop(false);
     return true;
@@ -76,7 +88,7 @@ void Shutdown::run() {
     view_.lockUpdates(true);
     // Once a step fails, the steps after it are skipped without a message.
     writeParameterFileStep() && deleteEnvironmentBatchFileStep() && writeConfigurationStep() &&
-        editorSaveAndQuitHook() && notifySpellCheckerHook() && dropStayOnTop() && cleanUp();
+        editorSaveAndQuit() && notifySpellChecker() && dropStayOnTop() && cleanUp();
     workbench_.messageTexts.clear();
     workbench_.uiStrings.clear();
     view_.lockUpdates(false);

@@ -10,6 +10,7 @@ class Launcher;
 class MainWindowView;
 class UserInteraction;
 class Desktop;
+class EditorExchanges;
 struct Workbench;
 
 struct ShutdownServices {
@@ -22,6 +23,9 @@ struct ShutdownServices {
     // The console window "Messages", where the closing script runs; none in
     // tests that do not look at it.
     ConsoleWindow* console = nullptr;
+    // Saves and quits the editor and tells the spell-checker; none in tests
+    // that do not look at it.
+    EditorExchanges* editor = nullptr;
 };
 
 class Shutdown {
@@ -39,8 +43,8 @@ private:
     bool writeParameterFileStep();
     bool deleteEnvironmentBatchFileStep();
     bool writeConfigurationStep();
-    bool editorSaveAndQuitHook() { return true; }
-    bool notifySpellCheckerHook() { return true; }
+    bool editorSaveAndQuit();
+    bool notifySpellChecker();
     bool dropStayOnTop();
     bool cleanUp();
     bool quitDeletionHook() { return true; }

@@ -6,6 +6,8 @@
 #include "core/ini_document.h"
 #include "core/startup.h"
 #include "core/workbench.h"
+#include "editor/editor_exchanges.h"
+#include "platform/fake/fake_dde.h"
 #include "jobs/launcher.h"
 #include "jobs/console_window.h"
 #include "platform/fake/fake_main_thread.h"
@@ -213,6 +215,46 @@ TEST_F(ShutdownTest, TheClosingScriptRunsInTheConsoleWhenOutputIsGrabbed) {
     EXPECT_EQ(processes.starts[0].argv, (std::vector<std::string> {"/opt/orvo/orvocmd", "/c", "/opt/orvo/CLOSING.BTM"}));
     EXPECT_TRUE(listed);
     EXPECT_EQ(written(key::QuitUseBTM), "1");  // the configuration was written first
+}
+
+}  // namespace
+}  // namespace orvo
+
+namespace orvo {
+namespace {
+
+TEST(ShutdownEditorTest, TheEditorSavesAndQuitsAfterTheConfigurationIsWrittenAndTheSpellCheckerHears) {
+    FakeFileSystem files;
+    FakeUserInteraction ui;
+    FakeDesktop desktop;
+    FakeMainWindowView view;
+    FakeDdeClient dde;
+    FakeOtherWindows windows;
+    Workbench w;
+    files.addDirectory("/conf");
+    w.iniDir = "/conf/";
+    w.iniName = "ORVO.INI";
+    w.mainPath = "/docs/";
+    w.MainFileName = "paper.tex";
+    w.editor.EditorClassName = "Emacs";
+    w.editor.DDEEditService = "Emacs";
+    w.editor.DDEEditTopic = "Editor";
+    w.editor.DDEEditSaveCommand = "SaveAll";
+    w.editor.DDEEditChanged = "Changed";
+    w.editor.DDEEditQuit = "SaveAndQuit";
+    windows.open = {{"Emacs", 1}, {"TForm22", 1}};
+    dde.addServer("Emacs", "Editor");
+    dde.addServer("OrvoSpell", "forspell");
+    dde.replies["Changed"] = "Yes";
+    bool configWrittenFirst = false;
+    dde.onExecute = [&](const std::string&) { configWrittenFirst = files.fileExists("/conf/ORVO.INI"); };
+    EditorExchanges exchanges(w, {dde, windows, {}});
+    Shutdown shutdown(w, view, {files, ui, desktop, nullptr, nullptr, &exchanges});
+    shutdown.run();
+    EXPECT_EQ(dde.log, (std::vector<std::string> {"open Emacs Editor", "request Changed", "execute SaveAll",
+                                                  "execute SaveAndQuit", "close", "open OrvoSpell forspell",
+                                                  "execute /docs/paper.tex", "close"}));
+    EXPECT_TRUE(configWrittenFirst);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "actions/job_actions.h"
 #include "core/config_defaults.h"
 #include "core/config_file.h"
 #include "core/config_keys.h"
@@ -14,6 +15,10 @@
 #include "core/speedbar_layout.h"
 #include "core/text.h"
 #include "core/workbench.h"
+#include "dialogs/printer_switches.h"
+#include "editor/default_editor_profiles.h"
+#include "editor/editor_session.h"
+#include "editor/editor_startup.h"
 #include "jobs/console_port.h"
 #include "jobs/launcher.h"
 #include "jobs/script_calls.h"
@@ -85,15 +90,15 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     applyEnvironment();
     readRemainingKeys();
     language_.resolveFiles(true);
-    setEditorEnvironmentHook();
+    loadEditorProfile();
     showMainAndCurrentFile();
     enterMainFolder();
     language_.fillUtilities();
     showDisplayTexts();
     view_.moveTo(w.XScreenPos, w.YScreenPos);
     autostart();
-    initPrinterOptionsHook();
-    setAutosaveTimerHook();
+    readPrinterOptionFile(workbench_, services_.files);
+    startAutoSave();
     language_.buildChoice();
     view_.setResizable(true);
     applyMenuParameter();
@@ -196,6 +201,15 @@ void Startup::autostart() {
     w.jobs.autostartPending = false;
 }
 
+void Startup::loadEditorProfile() {
+    ConfigFile config(services_.files, configFilePath(workbench_));
+    loadEditorProfileAtStartup(workbench_, config.document(), services_.environment, view_, services_.files);
+}
+
+void Startup::startAutoSave() {
+    if (services_.editor) services_.editor->restartAutoSave();
+}
+
 void Startup::readRemainingKeys() {
     ConfigFile config(services_.files, configFilePath(workbench_));
     readConfiguration(config, workbench_, {services_.files, services_.environment, services_.desktop.screenSize()});
@@ -290,7 +304,7 @@ void Startup::completeFirstRun() {
     Workbench& w = workbench_;
     ScreenSize screen = services_.desktop.screenSize();
     writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry()});
-    writeDefaultEditorProfilesHook();
+    writeDefaultEditorProfiles(w, {services_.files, services_.environment, services_.ui, view_});
     writeDefaultEnvironment();
     refreshOwnTreeDatabaseHook();
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
@@ -311,7 +325,7 @@ void Startup::finishProgramEntry() {
     createChooserAndConsole();
     if (w.Menubar)
         w.speedbarLayout = speedbarLayoutNumber(w.UserSpeedbarPosition, w.SpeedbarLeft, w.SpeedbarTop, w.Verticalbar);
-    if (w.portScriptRead && !w.portScript.empty()) redirectPrintDestinationHook();
+    if (w.portScriptRead && !w.portScript.empty() && services_.jobs) services_.jobs->redirectPrintDestination();
     if (!w.ScaleFonts) view_.setScreenFont(w.ScreenFont, w.ScreenFontSize);
     language_.applyIfChanged();
     applyScreenLayoutHook();

@@ -12,8 +12,10 @@ namespace orvo {
 
 class ConsolePort;
 class Desktop;
+class EditorSession;
 class Environment;
 class FileSystem;
+class JobActions;
 class Launcher;
 class MainWindowView;
 class ProgramOutput;
@@ -31,6 +33,11 @@ struct StartupServices {
     // The console window "Messages", created by the program entry; none in
     // tests that do not look at it.
     ConsolePort* console = nullptr;
+    // Runs the automatic save; none in tests that do not look at it.
+    EditorSession* editor = nullptr;
+    // Runs a destination script chosen before the last quit; none in tests
+    // that do not look at it.
+    JobActions* jobs = nullptr;
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -80,16 +87,13 @@ private:
     void autostart();
 
     // Hooks for features still to come; each does nothing yet.
-    void setEditorEnvironmentHook() {}
-    void initPrinterOptionsHook() {}
-    void setAutosaveTimerHook() {}
+    void loadEditorProfile();
+    void startAutoSave();
     // The help topic list comes with the help system.
     void loadHelpTopicsHook() {}
-    void writeDefaultEditorProfilesHook() {}
     void refreshOwnTreeDatabaseHook() {}
     void createChooserAndConsole();
     void createChooserHook() {}
-    void redirectPrintDestinationHook() {}
     // The rest of the screen options' Apply comes with the speedbar layouts.
     void applyScreenLayoutHook() {}
     void buildHintsHook() {}

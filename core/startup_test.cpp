@@ -533,7 +533,7 @@ TEST(StartupEnvironmentTest, TheSectionIsAppliedAfterPathIsBuiltAndWrittenOutAtT
     EXPECT_EQ(rig.files.currentDirectory(), "/docs/");
     EXPECT_EQ(rig.files.readFile("/docs/ORVOSET.BAT"),
               "set TEXINPUTS=.:/my/styles:\r\nset PATH=/only/this\r\nset EMPTY=\r\n"
-              "set PATH=/usr/bin:/bin\r\nset TEXEDIT=\r\n");
+              "set PATH=/usr/bin:/bin\r\nset TEXEDIT=emacsclient --alternate-editor=emacs +%d %s\r\n");
     EXPECT_TRUE(rig.files.fileExists("/docs/orvoset.sh"));
 }
 
@@ -600,6 +600,55 @@ TEST(StartupConsoleTest, TheProgramEntryCreatesTheConsoleAndShowsItWhenAlwaysSho
         if (alwaysShow) expected.push_back("show");
         EXPECT_EQ(console.calls, expected);
     }
+}
+
+}  // namespace
+}  // namespace orvo
+
+// --- Editor profile --------------------------------------------------------
+
+namespace orvo {
+namespace {
+
+TEST(StartupEditorTest, TheStoredEditorIsLoadedForTheLanguageWithItsEnvironment) {
+    struct Case {
+        const char* stored;  // "" when missing
+        const char* language;
+        const char* active;
+        const char* field;
+    };
+    const Case cases[] = {
+        {"", "US", "Editor:Emacs_US", "Emacs"},
+        {"Editor:Kate", "DE", "Editor:Kate_DE", "Kate"},
+        {"Editor:Geany", "DE", "Editor:Geany_US", "Geany"},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        Keys keys = fullConfiguration() + Keys {{key::OrvoLanguage, c.language},
+                                                {{"Editor:Kate_DE", "Editor"}, "kate-de"},
+                                                {{"Editor:Geany_US", "Editor"}, "geany"},
+                                                {{"Editor:Geany_US", "AutoSave"}, "4"}};
+        if (*c.stored) keys.push_back({key::EditorSection, c.stored});
+        rig.writeConfig(kUserIni, keys);
+        rig.environment.variables["MFEDIT"] = "vi";
+        ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+        EXPECT_EQ(rig.workbench.activeEditorSection, c.active) << c.stored;
+        EXPECT_EQ(rig.view.choices[ChoiceField::Editor], c.field) << c.stored;
+        EXPECT_EQ(rig.environment.variables["TEXEDIT"], rig.workbench.TeXEdit);
+        EXPECT_EQ(rig.environment.variables["MFEDIT"], rig.workbench.TeXEdit);
+        EXPECT_EQ(rig.environment.variables["EDITOR"], rig.workbench.editor.Editor);
+    }
+}
+
+TEST_F(FirstRunTest, WritesAProfileForEveryEditorFoundAndMakesTheBestActive) {
+    rig.files.addFile("/usr/bin/gedit");
+    rig.files.addFile("/usr/bin/emacs");
+    ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+    EXPECT_EQ(rig.written(kUserIni, {"Editor:gedit_US", "Editor"}), "/usr/bin/gedit");
+    EXPECT_EQ(rig.written(kUserIni, {"Editor:Emacs_US", "DDEEditSaveCommand"}), "SaveAll");
+    EXPECT_EQ(rig.written(kUserIni, key::EditorSection), "Editor:Emacs");
+    EXPECT_EQ(rig.workbench.activeEditorSection, "Editor:Emacs_US");
+    EXPECT_EQ(rig.view.choices[ChoiceField::Editor], "Emacs");
 }
 
 }  // namespace

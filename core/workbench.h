@@ -10,6 +10,7 @@
 #include "core/language_state.h"
 #include "core/project_marks.h"
 #include "dialogs/printer_switches.h"
+#include "editor/editor_profile.h"
 #include "jobs/job_state.h"
 
 namespace orvo {
@@ -96,9 +97,9 @@ struct Workbench {
     // call-back and the editor's own windows to close at shut-down.
     std::string TeXEdit;
     std::string KillEditorProcesses;
-    // The program that shows the main file's log file; empty until a profile
-    // names one.
-    std::string LogFileViewer;
+    // The rest of the active profile, and the block the editor handed over.
+    EditorProfile editor;
+    BlockHandover block;
 
     // Fonts.
     std::string ScreenFont;

@@ -24,15 +24,19 @@ long long nowMs() {
 
 std::string stageFolder() { return ORVO_TEST_STAGE_DIR "/"; }
 
-OrvoProcess::OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment) {
+OrvoProcess::OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment)
+    : OrvoProcess(stageFolder() + "orvo", std::move(arguments), std::move(environment)) {}
+
+OrvoProcess::OrvoProcess(const std::string& program, std::vector<std::string> arguments,
+                         std::map<std::string, std::string> environment) {
     environment.emplace("QT_QPA_PLATFORM", "offscreen");
     // A display that cannot be reached: quitting must not close the windows
     // (or end the programs) of the person running the tests.
     environment.emplace("DISPLAY", ":32767");
     std::vector<std::string> envStrings = environmentWith(environment);
 
-    std::string program = stageFolder() + "orvo";
-    std::vector<char*> argv {program.data()};
+    std::string programPath = program;
+    std::vector<char*> argv {programPath.data()};
     for (std::string& a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
     std::vector<char*> envp;
@@ -46,7 +50,7 @@ OrvoProcess::OrvoProcess(std::vector<std::string> arguments, std::map<std::strin
     posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
+    if (posix_spawn(&pid_, programPath.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     errorFd_ = fds[0];

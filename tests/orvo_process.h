@@ -1,6 +1,7 @@
 #pragma once
 // Runs the staged orvo executable as a user would, for end-to-end tests:
-// its own HOME, offscreen Qt, standard error captured.
+// its own HOME, offscreen Qt, standard error captured. Helper programs of
+// the tests run the same way.
 #include <sys/types.h>
 
 #include <map>
@@ -12,6 +13,9 @@ namespace orvo::test {
 class OrvoProcess {
 public:
     OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment);
+    // Any other program, given by its path.
+    OrvoProcess(const std::string& program, std::vector<std::string> arguments,
+                std::map<std::string, std::string> environment);
     ~OrvoProcess();
 
     bool started() const { return pid_ > 0; }

@@ -1,0 +1,75 @@
+// The running workbench offers its "forall" topic on the session bus: a
+// block reported from outside is written beside the main file and compiled.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "core/text.h"
+#include "tests/dde_test_editor.h"
+#include "tests/orvo_process.h"
+#include "tests/run_program.h"
+#include "tests/temp_dir.h"
+#include "tests/wait_until.h"
+
+namespace orvo::test {
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+
+class ForallEndToEnd : public ::testing::Test {
+protected:
+    TempDir home;
+    std::string mainFile;
+    std::string config;
+
+    ForallEndToEnd() {
+        mainFile = home.write("doc/paper.tex", "\\documentclass{article}\n\\begin{document}\nText\n\\end{document}\n");
+        // The command processor records what the run operation hands it.
+        std::string recorder = home.write("record.sh", "#!/bin/sh\necho \"$@\" >> " + home.path() + "runs.txt\n");
+        chmod(recorder.c_str(), 0755);
+        config = home.write("ORVO.INI", "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n"
+                                        "4DosProgram=" + recorder + "\n4DosOptions=/c\n"
+                                        "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\n"
+                                        "MainFileName=" + mainFile + "\nRunDosWindow=0\nViewer=xdvi\n");
+    }
+    std::map<std::string, std::string> environment() const {
+        return {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() + ".config"},
+                {"XDG_RUNTIME_DIR", home.path()}, {"ORVO_REPORT_SHOWN", "stay"}};
+    }
+    static int send(const std::string& text) {
+        return runProgram({orvoddeProgram(), "execute", "orvo", "forall", text}, "/").status;
+    }
+    std::vector<std::string> runs() const {
+        std::vector<std::string> lines = split(home.read("runs.txt"), '\n');
+        if (!lines.empty() && lines.back().empty()) lines.pop_back();
+        return lines;
+    }
+};
+
+TEST_F(ForallEndToEnd, AFileAndALineFromOutsideWriteTheBlockAndRunItOnce) {
+    OrvoProcess orvo({"-INIFILE", config}, environment());
+    ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
+    runProgram({orvoddeProgram(), "execute", "orvo", "forall", "%CHECKSTAYONTOP"}, "/");
+
+    EXPECT_EQ(send("%FILE:/src/chapter one.tex"), 0);
+    EXPECT_EQ(send("%LINE:12"), 0);
+    // Acknowledged once handled: the files and the job are there already.
+    EXPECT_EQ(home.read("doc/_DUMP_.SET"),
+              "VIEWER=xdvi\r\nSTARTLINE=2\r\nBLOCKLINENUMBER=12\r\nBLOCKFILENAME=/src/chapter one.tex\r\n");
+    EXPECT_EQ(home.read("doc/_DUMP_.TEX").rfind("\\documentclass{article}\r\n\\begin{document}\r\n", 0), 0u);
+    EXPECT_TRUE(waitUntil([&] { return !runs().empty(); }));
+    ASSERT_EQ(runs().size(), 1u);
+    EXPECT_EQ(runs()[0].rfind("/c " + stageFolder() + "BLCKCOMP.BTM paper.tex NODEVIRT ", 0), 0u) << runs()[0];
+
+    // The same request: a later line only updates the number.
+    EXPECT_EQ(send("%LINE:14"), 0);
+    EXPECT_EQ(send("%FILE:/src/other.tex"), 0);
+    EXPECT_EQ(runs().size(), 1u);
+    EXPECT_NE(home.read("doc/_DUMP_.SET").find("BLOCKLINENUMBER=12"), std::string::npos);
+
+    orvo.signal(SIGTERM);
+    EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+    EXPECT_NE(send("%LINE:1"), 0) << "the topic ends with the workbench";
+}
+
+}  // namespace
+}  // namespace orvo::test
