@@ -4,8 +4,6 @@
 // COMPILER, which runs latex, its output shown by the console window,
 // offscreen), and by `latex FILE` started directly with its output thrown
 // away. Each figure is the median of several runs, taken in turns.
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,6 +17,7 @@
 #include <vector>
 
 #include "actions/main_file_actions.h"
+#include "bench/bench_console.h"
 #include "core/workbench.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
@@ -33,7 +32,6 @@
 #include "platform/qt/qt_main_thread.h"
 #include "tests/fake_main_window_view.h"
 
-extern char** environ;
 
 namespace orvo {
 namespace {
@@ -61,26 +59,9 @@ std::string benchDocument() {
 
 // `latex FILE` in `folder`, its output discarded, in seconds.
 double directSeconds(const std::string& folder) {
-    std::string command = "cd '" + folder + "' && exec latex " + kDocument + " >/dev/null 2>&1 </dev/null";
-    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return timer.nsecsElapsed() / 1e9;
+    return bench::shellSeconds("cd '" + folder + "' && exec latex " + kDocument + " >/dev/null 2>&1 </dev/null");
 }
 
-// The console window; hiding it is the handled end of the job.
-class TimedForm : public ConsoleForm {
-public:
-    QEventLoop* waiting = nullptr;
-    void hideWindow() override {
-        ConsoleForm::hideWindow();
-        if (waiting) waiting->quit();
-    }
-};
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -122,7 +103,7 @@ int main(int argc, char** argv) {
     FakeUserInteraction ui;
     FakeDesktop desktop;
     FakeMainWindowView view;
-    TimedForm form;
+    bench::TimedForm form;
     ConsoleWindow console(workbench, form, {pipedProcesses, mainThread, ui, desktop});
     form.attach(console);
     console.ensureCreated();

@@ -4,8 +4,6 @@
 // of the job, its ratio to the same job piped into `cat > /dev/null`, the
 // peak memory growth per byte of output and the longest stall of the event
 // loop while the job ran.
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -19,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_console.h"
 #include "core/workbench.h"
 #include "jobs/console_window.h"
 #include "jobs/qt/console_form.h"
@@ -27,7 +26,6 @@
 #include "platform/linux/linux_piped_process.h"
 #include "platform/qt/qt_main_thread.h"
 
-extern char** environ;
 
 namespace orvo {
 namespace {
@@ -49,26 +47,9 @@ long statusKilobytes(const char* field) {
 
 // The same job with its output going to `cat > /dev/null`, in seconds.
 double baselineSeconds(const std::string& writer, const char* mode) {
-    std::string script = "'" + writer + "' " + std::to_string(kLines) + " " + mode + " | cat > /dev/null";
-    const char* argv[] = {"/bin/sh", "-c", script.c_str(), nullptr};
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return timer.nsecsElapsed() / 1e9;
+    return bench::shellSeconds("'" + writer + "' " + std::to_string(kLines) + " " + mode + " | cat > /dev/null");
 }
 
-// The console window; hiding it is the handled end of the job.
-class TimedForm : public ConsoleForm {
-public:
-    QEventLoop* waiting = nullptr;
-    void hideWindow() override {
-        ConsoleForm::hideWindow();
-        if (waiting) waiting->quit();
-    }
-};
 
 struct ConsoleRun {
     double seconds = 0;
@@ -76,7 +57,7 @@ struct ConsoleRun {
     long peakGrowthKb = 0;
 };
 
-ConsoleRun runThroughConsole(ConsoleWindow& console, TimedForm& form, Workbench& workbench, const std::string& writer,
+ConsoleRun runThroughConsole(ConsoleWindow& console, bench::TimedForm& form, Workbench& workbench, const std::string& writer,
                              const char* mode) {
     console.clearOutput();
     console.setCloseWhenDone(true);
@@ -123,7 +104,7 @@ struct Figures {
     long firstPeakGrowthKb = 0;
 };
 
-Figures measure(ConsoleWindow& console, TimedForm& form, Workbench& workbench, const std::string& writer,
+Figures measure(ConsoleWindow& console, bench::TimedForm& form, Workbench& workbench, const std::string& writer,
                 const char* mode) {
     std::vector<double> baselines, seconds;
     Figures figures;
@@ -150,7 +131,7 @@ int main(int argc, char** argv) {
 
     Workbench workbench;
     workbench.RedirectFont = "DejaVu Sans Mono";
-    TimedForm form;
+    bench::TimedForm form;
     LinuxPipedProcessStarter processes;
     QtMainThread mainThread;
     FakeUserInteraction ui;

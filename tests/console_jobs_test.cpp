@@ -33,6 +33,7 @@
 #include "tests/fake_console_port.h"
 #include "tests/orvo_process.h"
 #include "tests/process_table.h"
+#include "tests/event_wait.h"
 #include "tests/staged_jobs.h"
 #include "tests/temp_dir.h"
 #include "tests/wait_until.h"
@@ -45,28 +46,9 @@ namespace {
 // Generous: two cores shared with other builds.
 constexpr int kJobTimeoutMs = 30000;
 
-// Waits while the Qt event loop runs: the console's output and the end of
-// its job arrive through it.
-template <typename Condition>
-bool waitWithEvents(Condition condition, int timeoutMs = kJobTimeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 std::string errorDocument() {
     return "\\documentclass{article}\n\\begin{document}\nText \\undefinedcommand\n\\end{document}\n";
-}
-
-bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
-
-std::string currentFolder() {
-    char buffer[PATH_MAX];
-    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) + "/" : std::string();
 }
 
 bool groupGone(pid_t group) { return test::livingGroupMembers(group).empty(); }
@@ -121,12 +103,12 @@ protected:
         return output.lineCount() == 0 ? std::string() : std::string(output.line(output.lineCount() - 1));
     }
     // TeX asks what to do about an error.
-    bool waitForTeXPrompt() { return waitWithEvents([&] { return lastLine() == "? "; }); }
-    bool waitForJobEnd() { return waitWithEvents([&] { return !console.jobRunning(); }); }
-    bool exists(const std::string& name) const { return fileExists(temp.path() + name); }
+    bool waitForTeXPrompt() { return test::waitWithEvents([&] { return lastLine() == "? "; }); }
+    bool waitForJobEnd() { return test::waitWithEvents([&] { return !console.jobRunning(); }); }
+    bool exists(const std::string& name) const { return test::pathExists(temp.path() + name); }
 
     test::TempDir temp;
-    std::string startFolder = currentFolder();
+    std::string startFolder = test::currentFolder();
     Workbench workbench;
     ConsoleForm form;
     LinuxPipedProcessStarter pipedProcesses;
@@ -153,7 +135,7 @@ TEST_F(ConsoleJobs, TheCompilerScriptShowsTeXLineByLineMakesTheDviAndClosesUnles
         EXPECT_TRUE(exists("latexsample.dvi"));
         EXPECT_FALSE(workbench.jobs.compileBusy);
         EXPECT_EQ(form.isVisible(), keepOpen);
-        ASSERT_TRUE(waitWithEvents([&] { return shownLines().size() == int(console.output().lineCount()); }));
+        ASSERT_TRUE(test::waitWithEvents([&] { return shownLines().size() == int(console.output().lineCount()); }));
         QStringList lines = shownLines();
         ASSERT_GE(lines.size(), 3);
         EXPECT_EQ(lines[0].toStdString(), test::compileCommand(workbench, "latexsample.tex"));
@@ -173,7 +155,7 @@ TEST_F(ConsoleJobs, ATeXErrorWaitsAtThePromptWithItsLinesShownAndXEndsTheRun) {
     ASSERT_TRUE(waitForTeXPrompt()) << lastLine();
     // TeX waits for an answer: the job runs and its output so far is shown.
     EXPECT_TRUE(console.jobRunning());
-    ASSERT_TRUE(waitWithEvents([&] { return shownLines().contains("! Undefined control sequence."); }))
+    ASSERT_TRUE(test::waitWithEvents([&] { return shownLines().contains("! Undefined control sequence."); }))
         << shownLines().join("\n").toStdString();
     EXPECT_TRUE(form.isVisible());
     type("x");
@@ -204,7 +186,7 @@ TEST_F(ConsoleJobs, HaltEndsTheJobWithEverythingItStarted) {
         workbench.jobs.compileBusy = true;
         c.start();
         pid_t job = -1;
-        ASSERT_TRUE(waitWithEvents([&] { return groupRuns(job = jobOf(::getpid()), c.grandchild); }));
+        ASSERT_TRUE(test::waitWithEvents([&] { return groupRuns(job = jobOf(::getpid()), c.grandchild); }));
         if (std::string(c.grandchild) == "latex") {
             ASSERT_TRUE(waitForTeXPrompt());
         }
@@ -212,7 +194,7 @@ TEST_F(ConsoleJobs, HaltEndsTheJobWithEverythingItStarted) {
         EXPECT_FALSE(console.jobRunning());
         EXPECT_FALSE(form.isVisible());
         EXPECT_FALSE(workbench.jobs.compileBusy);
-        EXPECT_TRUE(waitWithEvents([&] { return groupGone(job); })) << test::describe(test::livingGroupMembers(job));
+        EXPECT_TRUE(test::waitWithEvents([&] { return groupGone(job); })) << test::describe(test::livingGroupMembers(job));
         EXPECT_TRUE(test::zombieChildren(::getpid()).empty());
     }
 }
@@ -223,8 +205,8 @@ TEST_F(ConsoleJobs, AMainFileNameWithShellCharactersCompilesAndNothingInItRuns) 
     ASSERT_TRUE(waitForJobEnd());
     EXPECT_TRUE(exists("a b$(touch X);'c.dvi")) << shownLines().join("\n").toStdString();
     EXPECT_FALSE(exists("X"));
-    EXPECT_FALSE(fileExists(startFolder + "X"));
-    EXPECT_FALSE(fileExists(currentFolder() + "X"));
+    EXPECT_FALSE(test::pathExists(startFolder + "X"));
+    EXPECT_FALSE(test::pathExists(test::currentFolder() + "X"));
 }
 
 TEST_F(ConsoleJobs, TheDeathOfTheJobEndsItsRunAndWhatItLeftWaitingForInput) {
@@ -238,7 +220,7 @@ TEST_F(ConsoleJobs, TheDeathOfTheJobEndsItsRunAndWhatItLeftWaitingForInput) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(workbench.jobs.compileBusy);
     // latex, left behind at its prompt, reads the end of its closed input.
-    EXPECT_TRUE(waitWithEvents([&] { return groupGone(job); })) << test::describe(test::livingGroupMembers(job));
+    EXPECT_TRUE(test::waitWithEvents([&] { return groupGone(job); })) << test::describe(test::livingGroupMembers(job));
     EXPECT_TRUE(test::zombieChildren(::getpid()).empty());
 }
 

@@ -6,8 +6,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <climits>
 #include <fstream>
 
 #include "actions/main_file_actions.h"
@@ -26,33 +24,13 @@
 #include "platform/qt/qt_main_thread.h"
 #include "tests/fake_main_window_view.h"
 #include "tests/orvo_process.h"
+#include "tests/event_wait.h"
 #include "tests/staged_jobs.h"
 #include "tests/temp_dir.h"
 
 namespace orvo {
 namespace {
 
-constexpr int kJobTimeoutMs = 60000;
-
-bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
-
-std::string currentFolder() {
-    char buffer[PATH_MAX];
-    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) + "/" : std::string();
-}
-
-// Runs the Qt event loop until `condition` holds: the console's output and
-// the end of its job arrive through it.
-template <typename Condition>
-bool waitWithEvents(Condition condition) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > kJobTimeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 class MainJob : public testing::Test {
 protected:
@@ -84,13 +62,13 @@ protected:
     void compile() {
         workbench.jobs.compileBusy = true;  // as the Compile button does
         actions.compile();
-        ASSERT_TRUE(waitWithEvents([&] { return !workbench.jobs.compileBusy; })) << "the compile never ended";
-        ASSERT_TRUE(waitWithEvents([&] { return !console.jobRunning(); }));
+        ASSERT_TRUE(test::waitWithEvents([&] { return !workbench.jobs.compileBusy; })) << "the compile never ended";
+        ASSERT_TRUE(test::waitWithEvents([&] { return !console.jobRunning(); }));
     }
-    std::string read(const std::string& name) { return fileExists(temp.path() + name) ? temp.read(name) : "<none>"; }
+    std::string read(const std::string& name) { return test::pathExists(temp.path() + name) ? temp.read(name) : "<none>"; }
 
     test::TempDir temp;
-    std::string startFolder = currentFolder();
+    std::string startFolder = test::currentFolder();
     Workbench workbench;
     ConsoleForm form;
     LinuxPipedProcessStarter pipedProcesses;
@@ -113,21 +91,21 @@ TEST_F(MainJob, CompileMakesTheDviInScriptModeAndInDirectMode) {
         std::remove((temp.path() + "latexsample.dvi").c_str());
         workbench.CompileUseBTM = scriptMode;
         compile();
-        EXPECT_TRUE(fileExists(temp.path() + "latexsample.dvi"));
+        EXPECT_TRUE(test::pathExists(temp.path() + "latexsample.dvi"));
         EXPECT_TRUE(ui.shown.empty()) << ui.shown.front().text;
         ASSERT_GT(console.output().lineCount(), 3u);
-        EXPECT_EQ(currentFolder(), temp.path()) << "the compile ran in the main folder";
+        EXPECT_EQ(test::currentFolder(), temp.path()) << "the compile ran in the main folder";
     }
 }
 
 TEST_F(MainJob, PreviewPrintToAFileAndTheLogFileWorkOnTheCompiledDocument) {
     workbench.CompileUseBTM = true;
     compile();
-    ASSERT_TRUE(fileExists(temp.path() + "latexsample.dvi"));
+    ASSERT_TRUE(test::pathExists(temp.path() + "latexsample.dvi"));
 
     workbench.Viewer = recordingProgram("viewer", temp.path() + "viewer-args");
     actions.preview();
-    ASSERT_TRUE(waitWithEvents([&] { return fileExists(temp.path() + "viewer-args"); }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return test::pathExists(temp.path() + "viewer-args"); }));
     EXPECT_EQ(read("viewer-args"), temp.path() + "latexsample\n") << "the previewer gets the DVI file's base name";
 
     workbench.Printer = "dvips";
@@ -136,12 +114,12 @@ TEST_F(MainJob, PreviewPrintToAFileAndTheLogFileWorkOnTheCompiledDocument) {
     readPrinterOptionFile(workbench, files);
     actions.print();
     // dvips runs on its own; the file is complete once its trailer is written.
-    ASSERT_TRUE(waitWithEvents([&] { return read("latexsample.ps").find("%%EOF") != std::string::npos; }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return read("latexsample.ps").find("%%EOF") != std::string::npos; }));
     EXPECT_EQ(read("latexsample.ps").rfind("%!PS-Adobe", 0), 0u) << "PostScript beside the document";
 
     workbench.editor.LogFileViewer = recordingProgram("logviewer", temp.path() + "log-args");
     actions.openLogFile();
-    ASSERT_TRUE(waitWithEvents([&] { return fileExists(temp.path() + "log-args"); }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return test::pathExists(temp.path() + "log-args"); }));
     std::string logArgument = read("log-args");
     EXPECT_NE(logArgument.find("latexsample.log"), std::string::npos) << logArgument;
     EXPECT_TRUE(ui.shown.empty()) << ui.shown.front().text;

@@ -1,5 +1,8 @@
 #include "tests/temp_dir.h"
 
+#include <climits>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +35,13 @@ std::string TempDir::read(const std::string& name) const {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+bool pathExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+
+std::string currentFolder() {
+    char buffer[PATH_MAX];
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) + "/" : std::string();
 }
 
 }  // namespace orvo::test

@@ -22,4 +22,9 @@ private:
     std::string path_;
 };
 
+// Whether anything exists at `path`.
+bool pathExists(const std::string& path);
+// The process's current folder, ending in '/'.
+std::string currentFolder();
+
 }  // namespace orvo::test

@@ -20,20 +20,10 @@
 #include "platform/fake/fake_user_interaction.h"
 #include "platform/linux/linux_piped_process.h"
 #include "platform/qt/qt_main_thread.h"
+#include "tests/event_wait.h"
 
 namespace orvo {
 namespace {
-
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 class ConsoleFormTest : public testing::Test {
 protected:
@@ -112,9 +102,9 @@ TEST_F(ConsoleFormTest, AJobsOutputAppearsAndTheWindowClosesAtItsEnd) {
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(control<QPushButton>("ButtonHalt")->isVisible());
     EXPECT_FALSE(control<QPushButton>("Button1")->isVisible());
-    ASSERT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return !form.isVisible(); }));
     EXPECT_FALSE(workbench.jobs.compileBusy);
-    ASSERT_TRUE(waitUntil([&] { return shownLines().size() == 6; }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return shownLines().size() == 6; }));
     EXPECT_EQ(shownLines().mid(2), (QStringList {"This is TeX", "        ok", "warning", ""}));
     EXPECT_TRUE(ui.shown.empty());
 }
@@ -122,12 +112,12 @@ TEST_F(ConsoleFormTest, AJobsOutputAppearsAndTheWindowClosesAtItsEnd) {
 TEST_F(ConsoleFormTest, TypedInputReachesTheJobAndCtrlDEndsIt) {
     run("/bin/cat");
     type("first answer");
-    ASSERT_TRUE(waitUntil([&] { return shownLines().contains("first answer"); }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return shownLines().contains("first answer"); }));
     EXPECT_TRUE(control<QLineEdit>("Edit1")->text().isEmpty());
     auto* input = control<QLineEdit>("Edit1");
     QKeyEvent ctrlD(QEvent::KeyPress, Qt::Key_D, Qt::ControlModifier, QString(QChar(4)));
     QCoreApplication::sendEvent(input, &ctrlD);
-    ASSERT_TRUE(waitUntil([&] { return !console.jobRunning(); }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return !console.jobRunning(); }));
     EXPECT_FALSE(form.isVisible());
 }
 
@@ -153,7 +143,7 @@ TEST_F(ConsoleFormTest, AMillionLinesReachTheListInOneBatchAndItShowsTheEnd) {
     for (int i = 0; i < kLines; ++i) console.appendLine("line " + std::to_string(i));
     console.appendLine(std::string(300, 'w'));
     EXPECT_EQ(list->model()->rowCount(), 0);  // not yet: one refresh takes them all
-    ASSERT_TRUE(waitUntil([&] { return list->model()->rowCount() == kLines + 1; }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return list->model()->rowCount() == kLines + 1; }));
     EXPECT_EQ(insertions, 1);
     QCoreApplication::processEvents();
     // The last line sits at the bottom of the list.
@@ -166,7 +156,7 @@ TEST_F(ConsoleFormTest, AMillionLinesReachTheListInOneBatchAndItShowsTheEnd) {
     // The longest line can be scrolled to.
     EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
     console.clearOutput();
-    ASSERT_TRUE(waitUntil([&] { return list->model()->rowCount() == 0; }));
+    ASSERT_TRUE(test::waitWithEvents([&] { return list->model()->rowCount() == 0; }));
     EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
     console.close();
 }
