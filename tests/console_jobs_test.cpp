@@ -34,6 +34,7 @@
 #include "tests/orvo_process.h"
 #include "tests/process_table.h"
 #include "tests/event_wait.h"
+#include "tests/staged_console_rig.h"
 #include "tests/staged_jobs.h"
 #include "tests/temp_dir.h"
 #include "tests/wait_until.h"
@@ -66,17 +67,9 @@ bool groupRuns(pid_t group, const std::string& program) {
     return false;
 }
 
-class ConsoleJobs : public testing::Test {
+// The compile makes the main file's folder current: the rig's temporary one.
+class ConsoleJobs : public testing::Test, protected test::StagedConsoleRig {
 protected:
-    ConsoleJobs() {
-        test::useStagedPrograms(workbench, test::stageFolder());
-        workbench.RunDosWindow = true;
-        form.attach(console);
-        // The compile makes the main file's folder current.
-        launcher.changeFolder(temp.path());
-    }
-    ~ConsoleJobs() override { launcher.changeFolder(startFolder); }
-
     void compile(const std::string& mainFile, const std::string& content) {
         temp.write(mainFile, content);
         launcher.run(test::compileCommand(workbench, mainFile), false);
@@ -106,20 +99,6 @@ protected:
     bool waitForTeXPrompt() { return test::waitWithEvents([&] { return lastLine() == "? "; }); }
     bool waitForJobEnd() { return test::waitWithEvents([&] { return !console.jobRunning(); }); }
     bool exists(const std::string& name) const { return test::pathExists(temp.path() + name); }
-
-    test::TempDir temp;
-    std::string startFolder = test::currentFolder();
-    Workbench workbench;
-    ConsoleForm form;
-    LinuxPipedProcessStarter pipedProcesses;
-    QtMainThread mainThread;
-    FakeUserInteraction ui;
-    FakeDesktop desktop;
-    ConsoleWindow console {workbench, form, {pipedProcesses, mainThread, ui, desktop}};
-    LinuxProcessLauncher processes;
-    FakeOtherWindows windows;
-    LinuxFileSystem files;
-    Launcher launcher {workbench, {processes, windows, files, ui, &console}};
 };
 
 TEST_F(ConsoleJobs, TheCompilerScriptShowsTeXLineByLineMakesTheDviAndClosesUnlessKeptOpen) {

@@ -11,47 +11,29 @@
 #include "actions/main_file_actions.h"
 #include "core/workbench.h"
 #include "dialogs/printer_switches.h"
-#include "jobs/console_window.h"
-#include "jobs/launcher.h"
-#include "jobs/qt/console_form.h"
-#include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_environment.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_user_interaction.h"
-#include "platform/linux/linux_file_system.h"
-#include "platform/linux/linux_piped_process.h"
-#include "platform/linux/linux_process_launcher.h"
-#include "platform/qt/qt_main_thread.h"
 #include "tests/fake_main_window_view.h"
-#include "tests/orvo_process.h"
 #include "tests/event_wait.h"
-#include "tests/staged_jobs.h"
-#include "tests/temp_dir.h"
+#include "tests/staged_console_rig.h"
 
 namespace orvo {
 namespace {
 
 
-class MainJob : public testing::Test {
+class MainJob : public testing::Test, protected test::StagedConsoleRig {
 protected:
     MainJob() {
         Workbench& w = workbench;
-        test::useStagedPrograms(w, test::stageFolder());
         w.OrvoSelectionsOptionsDir = test::stageFolder();
         w.Web2cBINDir = "/usr/bin/";
-        w.RunDosWindow = true;
         w.mainPath = temp.path();
         w.MainFileName = "latexsample.tex";
         w.dviFileName = temp.path() + "latexsample.DVI";
         w.FormatName = "&web2cbin/latex";
         std::ifstream sample(test::stageFolder() + "samples/latexsample.tex");
         temp.write("latexsample.tex", std::string(std::istreambuf_iterator<char>(sample), {}));
-        form.attach(console);
     }
-    ~MainJob() override {
-        console.close();
-        launcher.changeFolder(startFolder);
-    }
+    ~MainJob() override { console.close(); }
 
     // A program that writes the arguments it was started with into `record`.
     std::string recordingProgram(const std::string& name, const std::string& record) {
@@ -67,21 +49,8 @@ protected:
     }
     std::string read(const std::string& name) { return test::pathExists(temp.path() + name) ? temp.read(name) : "<none>"; }
 
-    test::TempDir temp;
-    std::string startFolder = test::currentFolder();
-    Workbench workbench;
-    ConsoleForm form;
-    LinuxPipedProcessStarter pipedProcesses;
-    QtMainThread mainThread;
-    FakeUserInteraction ui;
-    FakeDesktop desktop;
-    ConsoleWindow console {workbench, form, {pipedProcesses, mainThread, ui, desktop}};
-    LinuxProcessLauncher processes;
-    FakeOtherWindows windows;
-    LinuxFileSystem files;
     FakeEnvironment environment;  // no COMSPEC: the direct compile takes orvocmd too
     FakeMainWindowView view;
-    Launcher launcher {workbench, {processes, windows, files, ui, &console}};
     MainFileActions actions {workbench, {launcher, files, ui, view, environment, &console}};
 };
 
