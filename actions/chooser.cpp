@@ -1,5 +1,7 @@
 #include "actions/chooser.h"
 
+#include "dialogs/printer_switches.h"
+
 #include <algorithm>
 
 #include "actions/action_hints.h"
@@ -120,7 +122,7 @@ void Chooser::take(ChooserPurpose purpose, const std::string& value, const std::
             w.Printer = value;
             w.PrinterTXT = text;
             mainWindow_.showChoice(ChoiceField::Printer, text);
-            readPrinterOptionFileHook();
+            readPrinterOptionFile(w, services_.files);
             // The options of the former printer do not fit the new one.
             w.PrinterOptions.clear();
             mainWindow_.showChoice(ChoiceField::PrinterOptions, "");
@@ -147,7 +149,8 @@ void Chooser::take(ChooserPurpose purpose, const std::string& value, const std::
 void Chooser::choosePrintFile() {
     Workbench& w = workbench_;
     w.portScript.clear();
-    std::string extension = printerOutputExtension ? printerOutputExtension() : std::string();
+    // The printer's output files take the extension its option file names.
+    std::string extension = trim(w.printerSettings.switches[PrinterSwitch::OutputExtension]);
     FileDialogRequest request;
     request.kind = FileDialogKind::Save;
     request.title = Startup::messageText(w, kPrintToFileTitleMessage, "Print to file");

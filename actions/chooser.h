@@ -36,9 +36,6 @@ public:
 
     // Runs a chosen utility's value (the utilities dispatcher).
     std::function<void(const std::string& value)> dispatchUtility;
-    // The extension of the printer's output files (its option file's
-    // OUTPUTEXTENSION), offered when printing into a file.
-    std::function<std::string()> printerOutputExtension;
 
     // Loads the purpose's list, shows it under the caption of message entry
     // `captionEntry` and takes the choice.
@@ -49,8 +46,6 @@ public:
 private:
     void take(ChooserPurpose purpose, const std::string& value, const std::string& text);
     void choosePrintFile();
-    // The printer type's option file is read again with the printer options.
-    void readPrinterOptionFileHook() {}
     // The main window's scaling component comes with the speedbar layouts.
     void reapplyLayoutHook() {}
 

@@ -2,6 +2,8 @@
 // choice goes.
 #include "actions/chooser.h"
 
+#include "dialogs/printer_switches.h"
+
 #include <gtest/gtest.h>
 
 #include "actions/action_hints.h"
@@ -38,8 +40,8 @@ protected:
         actionsView.hints[HintedButtons::Preview] = "Show DVI output using $s";
         actionsView.hints[HintedButtons::Print] = "Print DVI output using $s";
         hints.takeTemplates();
+        w.printerSettings.switches[PrinterSwitch::OutputExtension] = "PS";
         chooser.dispatchUtility = [this](const std::string& value) { dispatched.push_back(value); };
-        chooser.printerOutputExtension = [this] { return outputExtension; };
     }
 
     void choose(ChooserPurpose purpose, std::optional<int> answer) {
@@ -58,7 +60,6 @@ protected:
     FakeJobActions jobs;
     Chooser chooser {w, view, chooserView, hints, {files, ui, desktop, &jobs}};
     std::vector<std::string> dispatched;
-    std::string outputExtension = "PS";
 };
 
 TEST_F(ChooserTest, EachPurposeOffersItsListUnderItsCaptionAndStoresTheChoice) {
@@ -136,13 +137,17 @@ TEST_F(ChooserTest, ClosingWithoutAChoiceChangesNothing) {
     EXPECT_TRUE(jobs.calls.empty());
 }
 
-TEST_F(ChooserTest, ANewPrinterTypeEmptiesThePrinterOptions) {
+TEST_F(ChooserTest, ANewPrinterTypeEmptiesThePrinterOptionsAndReadsItsOptionFile) {
+    w.OrvoSelectionsOptionsDir = "/opts/";
+    files.addFile("/l/US_PRN.LST", "LaserJet 4\ndvilj4\n");
+    files.addFile("/opts/DVILJ4.OPT", "OUTPUTEXTENSION=lj\n");
     w.PrinterOptions = "-t a4";
     view.choices[ChoiceField::PrinterOptions] = "-t a4";
     choose(ChooserPurpose::PrinterType, 0);
-    EXPECT_EQ(w.Printer, "first-value");
+    EXPECT_EQ(w.Printer, "dvilj4");
     EXPECT_EQ(w.PrinterOptions, "");
     EXPECT_EQ(view.choices[ChoiceField::PrinterOptions], "");
+    EXPECT_EQ(w.printerSettings.switches[PrinterSwitch::OutputExtension], "lj");
 }
 
 TEST_F(ChooserTest, PrintingIntoAFileAsksForTheFileNamedAfterTheMainFile) {
@@ -170,7 +175,7 @@ TEST_F(ChooserTest, PrintingIntoAFileAsksForTheFileNamedAfterTheMainFile) {
 
 TEST_F(ChooserTest, PrintingIntoAFileWithoutAnOutputExtensionOffersAllFiles) {
     files.addFile("/l/US_PRD.LST", "Into a file\nfile\n");
-    outputExtension.clear();
+    w.printerSettings.switches[PrinterSwitch::OutputExtension].clear();
     choose(ChooserPurpose::PrintDestination, 0);
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ui.fileDialogs[0].fileName, "PAPER");

@@ -314,7 +314,7 @@ void Startup::completeFirstRun() {
 // The console's creation runs the autostart job when start-up left it to the
 // console. With "Always show console screen" the console is up from the start.
 void Startup::createChooserAndConsole() {
-    createChooserHook();
+    // The chooser dialog is the application's, created with the main window.
     if (!services_.console) return;
     services_.console->ensureCreated();
     if (workbench_.AlwaysShowRedirectScreen) services_.console->show();

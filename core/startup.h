@@ -93,7 +93,6 @@ private:
     void loadHelpTopicsHook() {}
     void refreshOwnTreeDatabaseHook() {}
     void createChooserAndConsole();
-    void createChooserHook() {}
     // The rest of the screen options' Apply comes with the speedbar layouts.
     void applyScreenLayoutHook() {}
     void buildHintsHook() {}
