@@ -44,6 +44,8 @@ protected:
             std::map<std::string, std::string> {{"HOME", dir.path()}});
         ASSERT_TRUE(test::waitUntil([&] { return bus.open(service, "Editor"); }, 30000)) << emacs->output();
         bus.close();
+        // The adapter offers its service before Emacs's server has its socket.
+        ASSERT_TRUE(test::waitUntil([&] { return test::pathExists(socket()); }, 30000)) << emacs->output();
 
         FakeFileSystem files;
         w.editor = knownEditorProfile(*findKnownEditor("Emacs"), "emacs", w, files).profile;
