@@ -37,7 +37,9 @@ protected:
 
     // A program that writes the arguments it was started with into `record`.
     std::string recordingProgram(const std::string& name, const std::string& record) {
-        std::string path = temp.write(name, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record + "'\n");
+        // Written aside and renamed, so the record is whole once it exists.
+        std::string path = temp.write(
+            name, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record + ".part' && mv '" + record + ".part' '" + record + "'\n");
         ::chmod(path.c_str(), 0755);
         return path;
     }
