@@ -1,25 +1,12 @@
 #include "jobs/orvocmd/command_processor.h"
 
+#include "core/file_lookup.h"
 #include "core/text.h"
 #include "jobs/command_words.h"
 #include "jobs/templates.h"
 #include "platform/file_system.h"
 
 namespace orvo::cmd {
-namespace {
-
-// The file named `name` in `folder` (ending in '/'): exact, else the first
-// entry that differs only in case.
-std::optional<std::string> findInFolder(const std::string& folder, const std::string& name, const FileSystem& files) {
-    if (name.empty()) return std::nullopt;
-    if (files.fileExists(folder + name)) return folder + name;
-    for (const std::string& entry : files.listDirectory(folder.empty() ? std::string(".") : folder)) {
-        if (equalsIgnoringCase(entry, name) && files.fileExists(folder + entry)) return folder + entry;
-    }
-    return std::nullopt;
-}
-
-}  // namespace
 
 bool isIgnoredOption(std::string_view word) {
     return equalsIgnoringCase(word, "/c") || startsWithIgnoringCase(word, "/e:") || startsWith(word, "@");
@@ -42,14 +29,14 @@ bool isScriptName(std::string_view name) {
 
 std::optional<std::string> findProgramFile(const std::string& name, const FileSystem& files,
                                            const std::string& pathValue) {
-    if (name.find('/') != std::string::npos) return findInFolder(folderOf(name), fileNameOf(name), files);
+    if (name.find('/') != std::string::npos) return findFileIgnoringCase(files, name);
     if (isScriptName(name)) {
-        if (auto found = findInFolder(files.currentDirectory(), name, files)) return found;
+        if (auto found = findFileIgnoringCase(files, files.currentDirectory() + name)) return found;
     }
     for (std::string folder : split(pathValue, ':')) {
         if (folder.empty() || folder.front() != '/') continue;
         if (folder.back() != '/') folder += '/';
-        if (auto found = findInFolder(folder, name, files)) return found;
+        if (auto found = findFileIgnoringCase(files, folder + name)) return found;
     }
     return std::nullopt;
 }
