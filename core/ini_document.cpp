@@ -42,15 +42,7 @@ Classified classify(std::string_view text, bool firstLine) {
 }
 
 // CR and LF inside a written name or value would start new lines in the file
-// and plant sections or keys nobody wrote; each becomes a blank instead.
-std::string withoutLineBreaks(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return result;
-}
-
+// and plant sections or keys nobody wrote: withoutLineBreaks makes them blanks.
 std::string cleanName(std::string_view name) { return trim(withoutLineBreaks(name)); }
 std::string lookupKey(std::string_view name) { return toUpper(cleanName(name)); }
 

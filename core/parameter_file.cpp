@@ -31,13 +31,7 @@ constexpr std::array<ParameterLine, 11> kPlainLines = {{
 }};
 
 // A value fit for one line: no surrounding blanks and no line breaks.
-std::string oneLine(std::string_view value) {
-    std::string text = trim(value);
-    for (char& c : text) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return text;
-}
+std::string oneLine(std::string_view value) { return trim(withoutLineBreaks(value)); }
 
 std::string afterEquals(const std::string& line) {
     std::size_t equals = line.find('=');

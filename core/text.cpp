@@ -36,6 +36,14 @@ std::string toLower(std::string_view text) {
     return result;
 }
 
+std::string withoutLineBreaks(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return result;
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
