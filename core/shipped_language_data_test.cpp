@@ -14,6 +14,7 @@
 #include "core/text_decoding.h"
 #include "core/ui_strings.h"
 #include "core/ui_text_index.h"
+#include "jobs/command_words.h"
 #include "jobs/templates.h"
 #include "tests/shipped_data.h"
 
@@ -81,9 +82,10 @@ TEST(UiTextIndex, EveryRowParsesAndLiesInItsWindowsRange) {
         ASSERT_NE(range, ranges.end()) << "unknown window " << entry.window;
         EXPECT_GE(entry.line, range->second->first) << entry.window << " " << entry.control;
         EXPECT_LE(entry.line, range->second->last) << entry.window << " " << entry.control;
-        if (entry.kind != UiTextKind::Message)
+        if (entry.kind != UiTextKind::Message) {
             EXPECT_TRUE(bindings.insert({entry.window, entry.control, entry.kind, entry.item}).second)
                 << entry.window << " binds " << entry.control << " twice";
+        }
     }
     for (const WindowRange& range : kRanges) {
         std::vector<int> lines = windowMessageLines(uiTextIndex(), range.window);
@@ -154,28 +156,6 @@ TEST(ShippedLists, EveryLanguageHasEveryListWithTheDefaultsFirst) {
     }
 }
 
-// Blanks separate words, double quotes group them.
-std::vector<std::string> commandWords(const std::string& command) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false, inWord = false;
-    for (std::size_t i = 0; i < command.size(); ++i) {
-        char c = command[i];
-        if (c == '\\' && i + 1 < command.size() && command[i + 1] == '"') {
-            word += '"', ++i, inWord = true;
-        } else if (c == '"') {
-            quoted = !quoted, inWord = true;
-        } else if (c == ' ' && !quoted) {
-            if (inWord) words.push_back(word);
-            word.clear(), inWord = false;
-        } else {
-            word += c, inWord = true;
-        }
-    }
-    if (inWord) words.push_back(word);
-    return words;
-}
-
 bool programOnPath(const std::string& program) {
     if (program.find('/') != std::string::npos) return ::access(program.c_str(), X_OK) == 0;
     const char* path = std::getenv("PATH");
@@ -189,14 +169,15 @@ TEST(ShippedLists, FormatViewerAndPrinterCommandsNameInstalledPrograms) {
     for (const char* list : {"US_FRM.LST", "US_VIEW.LST", "US_PRN.LST", "DE_FRM.LST", "DE_VIEW.LST", "DE_PRN.LST"}) {
         for (const ListPair& pair : shippedPairs(list)) {
             std::string command = expandFormatWeb2cPrefix(stripFourDosMarker(pair.value), "/usr/bin/");
-            std::vector<std::string> words = commandWords(command);
+            std::vector<std::string> words = splitCommandLine(command);
             ASSERT_FALSE(words.empty()) << list << " " << pair.display;
             EXPECT_TRUE(programOnPath(words[0])) << list << ": " << words[0] << " (" << pair.display << ")";
             // A wrapper such as sh -c "exec evince ..." names its program too.
             for (std::size_t i = 1; i < words.size(); ++i) {
-                std::vector<std::string> inner = commandWords(words[i]);
-                if (inner.size() > 1 && inner[0] == "exec")
+                std::vector<std::string> inner = splitCommandLine(words[i]);
+                if (inner.size() > 1 && inner[0] == "exec") {
                     EXPECT_TRUE(programOnPath(inner[1])) << list << ": " << inner[1] << " (" << pair.display << ")";
+                }
             }
         }
     }
