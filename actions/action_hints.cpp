@@ -1,8 +1,8 @@
 #include "actions/action_hints.h"
 
 #include "actions/actions_view.h"
+#include "core/one_value_template.h"
 #include "core/workbench.h"
-#include "jobs/templates.h"
 
 namespace orvo {
 

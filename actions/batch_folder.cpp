@@ -1,9 +1,9 @@
 #include "actions/batch_folder.h"
 
+#include "core/path_names.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/command_words.h"
-#include "jobs/templates.h"
+#include "core/command_words.h"
 
 namespace orvo {
 

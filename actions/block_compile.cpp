@@ -1,14 +1,15 @@
 #include "actions/block_compile.h"
 
 #include "core/main_window_messages.h"
+#include "core/one_value_template.h"
+#include "core/path_names.h"
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/workbench.h"
 #include "editor/editor_exchanges.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 #include "jobs/launcher.h"
 #include "jobs/script_calls.h"
-#include "jobs/templates.h"
 #include "platform/clipboard.h"
 #include "platform/file_system.h"
 

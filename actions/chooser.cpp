@@ -1,12 +1,14 @@
 #include "actions/chooser.h"
 
-#include "dialogs/printer_switches.h"
+#include "core/one_value_template.h"
+#include "core/path_names.h"
+#include "core/printer_option_file.h"
 
 #include <algorithm>
 
 #include "actions/action_hints.h"
 #include "actions/chooser_view.h"
-#include "actions/job_actions.h"
+#include "core/job_actions.h"
 #include "actions/message_entries.h"
 #include "core/config_defaults.h"
 #include "core/main_window_messages.h"
@@ -15,7 +17,6 @@
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/templates.h"
 #include "platform/desktop.h"
 #include "platform/user_interaction.h"
 

@@ -2,7 +2,7 @@
 // choice goes.
 #include "actions/chooser.h"
 
-#include "dialogs/printer_switches.h"
+#include "core/printer_option_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #include "actions/compile_commands.h"
 
 #include "actions/batch_folder.h"
+#include "core/command_markers.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 #include "jobs/script_calls.h"
 #include "jobs/templates.h"
 

@@ -2,15 +2,15 @@
 
 #include "actions/action_hints.h"
 #include "actions/history.h"
-#include "actions/job_actions.h"
+#include "core/job_actions.h"
 #include "actions/message_entries.h"
 #include "core/document_parameters.h"
 #include "core/environment_batch_file.h"
 #include "core/main_window_messages.h"
 #include "core/main_window_view.h"
+#include "core/path_names.h"
 #include "core/startup.h"
 #include "core/workbench.h"
-#include "jobs/templates.h"
 #include "platform/file_system.h"
 #include "platform/user_interaction.h"
 

@@ -6,6 +6,7 @@
 
 #include "actions/action_hints.h"
 #include "core/parameter_file.h"
+#include "core/path_names.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_user_interaction.h"

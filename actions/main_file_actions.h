@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "actions/job_actions.h"
+#include "core/job_actions.h"
 
 namespace orvo {
 

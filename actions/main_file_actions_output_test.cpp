@@ -1,4 +1,5 @@
 #include "actions/main_file_actions_fixture.h"
+#include "core/printer_option_file.h"
 #include "core/text.h"
 #include "tests/shipped_data.h"
 

@@ -1,6 +1,6 @@
 #include "actions/main_window_logic.h"
 
-#include "actions/job_actions.h"
+#include "core/job_actions.h"
 #include "actions/message_entries.h"
 #include "core/main_window_position.h"
 #include "core/main_window_view.h"

@@ -1,10 +1,11 @@
 #include "actions/output_commands.h"
 
 #include "actions/batch_folder.h"
+#include "core/command_markers.h"
+#include "core/path_names.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/command_words.h"
-#include "jobs/templates.h"
+#include "core/command_words.h"
 
 namespace orvo {
 namespace {

@@ -1,7 +1,7 @@
 #include "core/command_line.h"
 
+#include "core/path_names.h"
 #include "core/text.h"
-#include "jobs/templates.h"
 
 namespace orvo {
 namespace {

@@ -33,6 +33,9 @@ inline constexpr std::string_view DelFiles = "*.BAK;_dump_.*;*.$$$;*.?LG;*.LOG";
 inline constexpr std::string_view IncludegraphicsMarks = "\\includegraphics;";
 inline constexpr std::string_view BlockMarker = "\\begin{document}";
 inline constexpr std::string_view EndBlockMarker = "\\end{document}";
+// The shipped command processor, in the program folder: `4DosProgram` and
+// COMSPEC when neither is set.
+inline constexpr std::string_view CommandProcessorName = "orvocmd";
 // Options placed before a job when `4DosOptions` is empty.
 inline constexpr std::string_view FourDosOptions = "/c";
 // The main window's designed size on its designed 800 x 600 screen.

@@ -1,12 +1,11 @@
 #include "core/config_reader.h"
 
 #include "core/config_defaults.h"
+#include "core/path_names.h"
 #include "core/port_script.h"
 #include "core/text.h"
-#include "jobs/templates.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
-#include "setup/first_run_setup.h"
 
 namespace orvo {
 namespace {
@@ -43,7 +42,7 @@ void readCommandProcessor(const ConfigFile& c, Workbench& w, const Environment& 
     if (w.FourDosProgram.empty()) {
         // Without COMSPEC the shipped command processor in the program folder
         // stands in; an empty command processor would leave every job unrunnable.
-        w.FourDosProgram = environment.get("COMSPEC").value_or(w.OrvoBTMDir + kCommandProcessorName);
+        w.FourDosProgram = environment.get("COMSPEC").value_or(w.OrvoBTMDir + std::string(defaults::CommandProcessorName));
         w.batchExtension = "BAT";
     }
     w.FourDosOptions = c.text(key::FourDosOptions, w.FourDosOptions);

@@ -5,12 +5,12 @@
 #include "core/main_window_view.h"
 #include "core/pair_list.h"
 #include "core/parameter_file.h"
+#include "core/path_names.h"
 #include "core/project_marks.h"
 #include "core/text.h"
 #include "core/text_decoding.h"
 #include "core/workbench.h"
-#include "dialogs/printer_switches.h"
-#include "jobs/templates.h"
+#include "core/printer_option_file.h"
 #include "platform/file_system.h"
 
 namespace orvo {

@@ -1,7 +1,7 @@
 #include "core/file_lookup.h"
 
+#include "core/path_names.h"
 #include "core/text.h"
-#include "jobs/templates.h"
 #include "platform/file_system.h"
 
 namespace orvo {

@@ -5,6 +5,7 @@
 #include "core/language_files.h"
 #include "core/main_window_messages.h"
 #include "core/main_window_view.h"
+#include "core/one_value_template.h"
 #include "core/pair_list.h"
 #include "core/startup.h"
 #include "core/text.h"
@@ -12,7 +13,6 @@
 #include "core/window_texts.h"
 #include "core/workbench.h"
 #include "editor/editor_startup.h"
-#include "jobs/templates.h"
 #include "platform/file_system.h"
 
 namespace orvo {

@@ -4,10 +4,10 @@
 
 #include "core/file_lookup.h"
 #include "core/ini_document.h"
+#include "core/path_names.h"
 #include "core/text.h"
 #include "core/text_decoding.h"
 #include "core/ui_strings.h"
-#include "jobs/templates.h"
 #include "platform/file_system.h"
 
 namespace orvo {

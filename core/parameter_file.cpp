@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "core/path_names.h"
 #include "core/port_script.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/templates.h"
 
 namespace orvo {
 namespace {

@@ -8,13 +8,14 @@
 #include <map>
 #include <set>
 
+#include "core/command_markers.h"
 #include "core/config_defaults.h"
 #include "core/pair_list.h"
 #include "core/text.h"
 #include "core/text_decoding.h"
 #include "core/ui_strings.h"
 #include "core/ui_text_index.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 #include "jobs/templates.h"
 #include "tests/shipped_data.h"
 

@@ -14,7 +14,7 @@
 #include "core/speedbar_layout.h"
 #include "core/workbench.h"
 #include "jobs/launcher.h"
-#include "jobs/console_port.h"
+#include "core/console_port.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"

@@ -9,9 +9,9 @@
 
 #include "core/language_state.h"
 #include "core/project_marks.h"
-#include "dialogs/printer_switches.h"
-#include "editor/editor_profile.h"
-#include "jobs/job_state.h"
+#include "core/printer_settings.h"
+#include "core/editor_profile.h"
+#include "core/job_state.h"
 
 namespace orvo {
 

@@ -1,6 +1,7 @@
 #include "editor/editor_exchanges.h"
 
 #include "core/workbench.h"
+#include "editor/editor_profiles.h"
 #include "platform/dde.h"
 #include "platform/other_windows.h"
 

@@ -10,6 +10,10 @@
 
 namespace orvo {
 
+// A mode is Execute when its upper-case form holds "EXECUTE"; anything else,
+// the empty text included, is Request.
+bool isExecuteMode(std::string_view mode);
+
 class FileSystem;
 class IniDocument;
 struct Workbench;

@@ -1,8 +1,8 @@
 #include "editor/forall_topic.h"
 
+#include "core/path_names.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/templates.h"
 
 namespace orvo {
 namespace {

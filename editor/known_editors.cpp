@@ -1,8 +1,8 @@
 #include "editor/known_editors.h"
 
+#include "core/path_names.h"
 #include "core/workbench.h"
-#include "jobs/command_words.h"
-#include "jobs/templates.h"
+#include "core/command_words.h"
 #include "platform/file_system.h"
 
 namespace orvo {

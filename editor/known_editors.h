@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/editor_profile.h"
+#include "core/editor_profile.h"
 
 namespace orvo {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "jobs/console_output.h"
-#include "jobs/console_port.h"
+#include "core/console_port.h"
 #include "jobs/redirector.h"
 
 namespace orvo {

@@ -1,10 +1,10 @@
 #include "jobs/launcher.h"
 
+#include "core/command_markers.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/command_words.h"
-#include "jobs/console_port.h"
-#include "jobs/templates.h"
+#include "core/command_words.h"
+#include "core/console_port.h"
 #include "platform/file_system.h"
 #include "platform/other_windows.h"
 #include "platform/process_launcher.h"

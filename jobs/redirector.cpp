@@ -1,7 +1,7 @@
 #include "jobs/redirector.h"
 
 #include "core/text.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 #include "jobs/pipe_watcher.h"
 
 namespace orvo {

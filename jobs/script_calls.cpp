@@ -1,7 +1,7 @@
 #include "jobs/script_calls.h"
 
 #include "core/workbench.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 #include "jobs/launcher.h"
 
 namespace orvo {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/workbench.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 
 namespace orvo {
 namespace {

@@ -3,13 +3,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/path_names.h"
 #include "core/text.h"
 
 namespace orvo {
 namespace {
 
-constexpr std::string_view kFourDos = "&4DOS";
-constexpr std::string_view kNoRedir = "&NOREDIR";
 constexpr std::string_view kWeb2cBin = "&WEB2CBIN";
 
 // A stretch of the text being expanded: either the template's own text, which
@@ -58,18 +57,6 @@ std::string joinWeb2cFolder(std::string_view web2cBINDir, std::string_view rest)
     return collapseDoubledSlashes(std::string_view(joined).substr(0, end)) + joined.substr(end);
 }
 
-std::size_t fileNameStart(std::string_view path) {
-    std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? 0 : slash + 1;
-}
-
-// Position of the extension's dot, or npos.
-std::size_t extensionDot(std::string_view fileName) {
-    std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos || dot < fileNameStart(fileName)) return std::string_view::npos;
-    return dot;
-}
-
 }  // namespace
 
 std::string expandTemplate(std::string_view text, const TemplateValues& values) {
@@ -104,34 +91,6 @@ std::string expandTemplate(std::string_view text, const TemplateValues& values) 
     return result;
 }
 
-bool hasFourDosMarker(std::string_view command) { return findIgnoringCase(command, kFourDos) != std::string_view::npos; }
-
-std::string stripFourDosMarker(std::string_view command) {
-    std::size_t at = findIgnoringCase(command, kFourDos);
-    if (at == std::string_view::npos) return std::string(command);
-    return trim(command.substr(at + kFourDos.size()));
-}
-
-bool hasNoRedirMarker(std::string_view command) { return findIgnoringCase(command, kNoRedir) != std::string_view::npos; }
-
-std::string stripNoRedirMarker(std::string_view command) {
-    std::size_t at = findIgnoringCase(command, kNoRedir);
-    if (at == std::string_view::npos) return std::string(command);
-    std::size_t end = at + kNoRedir.size();
-    if (end < command.size() && isBlank(command[end])) ++end;
-    return trim(std::string(command.substr(0, at)) + std::string(command.substr(end)));
-}
-
-std::string stripFourDosAndNoRedir(std::string_view command) {
-    std::string stripped = stripFourDosMarker(command);
-    // Looked for behind "&4DOS": a "&NOREDIR" in front of it went with the
-    // text before that marker, and what follows "&NOREDIR" would bring the
-    // "&4DOS" back.
-    std::size_t at = findIgnoringCase(stripped, kNoRedir);
-    if (at == std::string::npos) return stripped;
-    return trim(std::string_view(stripped).substr(at + kNoRedir.size()));
-}
-
 std::string expandFormatWeb2cPrefix(std::string_view command, std::string_view web2cBINDir) {
     std::string trimmed = trim(command);
     if (!startsWithIgnoringCase(trimmed, kWeb2cBin)) return trimmed;
@@ -150,39 +109,6 @@ std::string expandDestinationPlaceholders(std::string_view destination, std::str
     std::string result = replaceFirst(destination, "&ORVOBTMDIR", orvoBTMDir);
     result = replaceFirst(result, kWeb2cBin, web2cBINDir);
     return replaceFirst(result, "&ORVOSELECTIONSOPTIONSDIR", orvoSelectionsOptionsDir);
-}
-
-std::string fillOneValueTemplate(std::string_view templateText, std::string_view value) {
-    std::string result(templateText);
-    std::size_t at = result.find('$');
-    if (at == std::string::npos) return result;
-    result.replace(at, 2, value);  // at the very end only the "$" goes
-    return result;
-}
-
-std::string baseName(std::string_view fileName) {
-    return std::string(fileName.substr(0, extensionDot(fileName)));
-}
-
-std::string extensionOf(std::string_view fileName) {
-    std::size_t dot = extensionDot(fileName);
-    return dot == std::string_view::npos ? std::string() : std::string(fileName.substr(dot));
-}
-
-std::string folderOf(std::string_view path) { return std::string(path.substr(0, fileNameStart(path))); }
-
-std::string fileNameOf(std::string_view path) { return std::string(path.substr(fileNameStart(path))); }
-
-std::string collapseDoubledSlashes(std::string_view path) {
-    // Removing a later '/' never forms a pair at the start, so a path that does
-    // not start with one has every run of '/' squeezed to one.
-    if (startsWith(path, "//")) return std::string(path);
-    std::string result;
-    for (char c : path) {
-        if (c == '/' && !result.empty() && result.back() == '/') continue;
-        result += c;
-    }
-    return result;
 }
 
 }  // namespace orvo

@@ -98,59 +98,6 @@ TEST(ExpandTemplate, InsertedValuesAreNeitherExpandedNorStripped) {
     }
 }
 
-TEST(FourDosMarker, IsFoundInAnyCaseAnywhere) {
-    EXPECT_TRUE(hasFourDosMarker("&4DOS tool"));
-    EXPECT_TRUE(hasFourDosMarker("pre &4dos tool"));
-    EXPECT_TRUE(hasFourDosMarker("tool &4Dos"));
-    EXPECT_FALSE(hasFourDosMarker("4DOS tool"));
-    EXPECT_FALSE(hasFourDosMarker(""));
-}
-
-TEST(FourDosMarker, StripKeepsOnlyTheTrimmedTextAfterIt) {
-    const std::vector<TextCase> cases = {
-        {"&4DOS  tool.exe -a", "tool.exe -a"},
-        {"pre &4dos tool -a  ", "tool -a"},
-        {"&4DOS", ""},
-        {" tool -a ", " tool -a "},  // no marker: untouched
-        {"", ""},
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(stripFourDosMarker(c.input), c.expected) << c.input;
-}
-
-TEST(NoRedirMarker, IsFoundInAnyCase) {
-    EXPECT_TRUE(hasNoRedirMarker("&NOREDIR dvips"));
-    EXPECT_TRUE(hasNoRedirMarker("dvips &noRedir"));
-    EXPECT_FALSE(hasNoRedirMarker("NOREDIR dvips"));
-    EXPECT_FALSE(hasNoRedirMarker("&NOREDI"));
-}
-
-TEST(NoRedirMarker, RunOperationStripRemovesMarkerAndItsBlank) {
-    const std::vector<TextCase> cases = {
-        {"&NOREDIR dvips x", "dvips x"},
-        {"&noredir\tdvips x", "dvips x"},
-        {"&NOREDIRdvips x", "dvips x"},  // the program name keeps its first letter
-        {"dvips &NOREDIR x", "dvips x"},
-        {"dvips x &NOREDIR", "dvips x"},
-        {"&NOREDIR", ""},
-        {" dvips x ", " dvips x "},  // no marker: untouched
-        {"", ""},
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(stripNoRedirMarker(c.input), c.expected) << c.input;
-}
-
-TEST(NoRedirMarker, PrinterStripRemovesBothMarkersInEitherOrder) {
-    const std::vector<TextCase> cases = {
-        {"&4DOS &NOREDIR prog -a", "prog -a"},
-        {"&NOREDIR &4DOS prog -a", "prog -a"},
-        {"&noredir prog ", "prog"},
-        {"x &NOREDIR prog", "prog"},
-        {"&4dos prog ", "prog"},
-        {"&4DOS &NOREDIR", ""},
-        {"prog ", "prog "},
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(stripFourDosAndNoRedir(c.input), c.expected) << c.input;
-}
-
 struct Web2cCase {
     std::string command;
     std::string web2cBINDir;
@@ -195,19 +142,6 @@ TEST(Web2cPrefix, UtilityCommandNeedsExactUpperCaseAtFirstCharacter) {
     }
 }
 
-TEST(CollapseDoubledSlashes, StopsAtNetworkPrefix) {
-    const std::vector<TextCase> cases = {
-        {"/a//b", "/a/b"},
-        {"/a///b//c", "/a/b/c"},
-        {"a//b", "a/b"},
-        {"//srv/a//b", "//srv/a//b"},
-        {"///a", "///a"},
-        {"/", "/"},
-        {"", ""},
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(collapseDoubledSlashes(c.input), c.expected) << c.input;
-}
-
 TEST(DestinationPlaceholders, ReplaceFirstOccurrenceOfEachExactCase) {
     auto expand = [](std::string_view destination) {
         return expandDestinationPlaceholders(destination, "/orvo/btm/", "/usr/bin/", "/orvo/lists/");
@@ -222,46 +156,6 @@ TEST(DestinationPlaceholders, ReplaceFirstOccurrenceOfEachExactCase) {
         {"", ""},
     };
     for (const TextCase& c : cases) EXPECT_EQ(expand(c.input), c.expected) << c.input;
-}
-
-TEST(FillOneValueTemplate, ReplacesFirstDollarAndItsFollower) {
-    const std::vector<TextCase> cases = {
-        {"Show DVI output using $s", "Show DVI output using xdvi"},
-        {"$s and $t", "xdvi and $t"},
-        {"cost $", "cost xdvi"},
-        {"$$x", "xdvix"},
-        {"Print DVI output", "Print DVI output"},
-        {"", ""},
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(fillOneValueTemplate(c.input, "xdvi"), c.expected) << c.input;
-    EXPECT_EQ(fillOneValueTemplate("a $s b", ""), "a  b");
-}
-
-TEST(FileNameParts, SplitAtLastSlashAndLastDotOfTheName) {
-    struct Case {
-        std::string path;
-        std::string base;
-        std::string extension;
-        std::string folder;
-        std::string name;
-    };
-    const std::vector<Case> cases = {
-        {"PAPER.TEX", "PAPER", ".TEX", "", "PAPER.TEX"},
-        {"THESIS", "THESIS", "", "", "THESIS"},
-        {"my.tex.old/a.tex", "my.tex.old/a", ".tex", "my.tex.old/", "a.tex"},
-        {"/my.tex.old/a", "/my.tex.old/a", "", "/my.tex.old/", "a"},
-        {"/doc/a.b.c", "/doc/a.b", ".c", "/doc/", "a.b.c"},
-        {"PAPER.", "PAPER", ".", "", "PAPER."},
-        {"/tex/", "/tex/", "", "/tex/", ""},
-        {"", "", "", "", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(baseName(c.path), c.base);
-        EXPECT_EQ(extensionOf(c.path), c.extension);
-        EXPECT_EQ(folderOf(c.path), c.folder);
-        EXPECT_EQ(fileNameOf(c.path), c.name);
-    }
 }
 
 }  // namespace

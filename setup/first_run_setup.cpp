@@ -68,7 +68,7 @@ void applyFirstRunDefaults(Workbench& w, FileSystem& files, const Environment& e
     w.SpellLanguageText = w.OrvoLanguage;
     w.XScreenPos = 0;
     w.YScreenPos = 0;
-    w.FourDosProgram = w.OrvoBTMDir + kCommandProcessorName;
+    w.FourDosProgram = w.OrvoBTMDir + std::string(defaults::CommandProcessorName);
     w.FourDosOptions = std::string(defaults::FourDosOptions);
 
     w.iniDir = userConfigFolder(environment);

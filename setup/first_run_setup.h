@@ -20,8 +20,6 @@ struct TexLiveLocation {
 // Fields stay empty for what cannot be found.
 TexLiveLocation detectTexLive(const FileSystem& files, const Environment& environment, ProgramOutput& programs);
 
-// The name of the shipped command processor in the program folder.
-inline constexpr const char* kCommandProcessorName = "orvocmd";
 // The own TeX folder in the user's home.
 inline constexpr const char* kOwnTreeName = "texfiles/";
 

@@ -9,7 +9,7 @@
 
 #include "actions/actions_view.h"
 #include "actions/chooser_view.h"
-#include "actions/job_actions.h"
+#include "core/job_actions.h"
 
 namespace orvo {
 

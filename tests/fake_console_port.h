@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/console_port.h"
+#include "core/console_port.h"
 
 namespace orvo {
 

@@ -10,7 +10,7 @@
 
 #include "actions/main_file_actions.h"
 #include "core/workbench.h"
-#include "dialogs/printer_switches.h"
+#include "core/printer_option_file.h"
 #include "platform/fake/fake_environment.h"
 #include "tests/fake_main_window_view.h"
 #include "tests/event_wait.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/workbench.h"
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 #include "jobs/script_calls.h"
 
 namespace orvo::test {

@@ -1,9 +1,9 @@
 #include "jobs/orvocmd/command_processor.h"
 
 #include "core/file_lookup.h"
+#include "core/path_names.h"
 #include "core/text.h"
-#include "jobs/command_words.h"
-#include "jobs/templates.h"
+#include "core/command_words.h"
 #include "platform/file_system.h"
 
 namespace orvo::cmd {

@@ -1,4 +1,4 @@
-#include "jobs/command_words.h"
+#include "core/command_words.h"
 
 #include "core/text.h"
 

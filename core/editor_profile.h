@@ -4,7 +4,6 @@
 // spelling. `TeXEdit` and `KillEditorProcesses` belong to the profile too but
 // live in the workbench state, where the jobs read them.
 #include <string>
-#include <string_view>
 
 namespace orvo {
 
@@ -38,9 +37,5 @@ struct BlockHandover {
     // A block run has started for the current block compile request.
     bool runStarted = false;
 };
-
-// A mode is Execute when its upper-case form holds "EXECUTE"; anything else,
-// the empty text included, is Request.
-bool isExecuteMode(std::string_view mode);
 
 }  // namespace orvo

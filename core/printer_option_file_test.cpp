@@ -1,4 +1,4 @@
-#include "dialogs/printer_switches.h"
+#include "core/printer_option_file.h"
 
 #include <gtest/gtest.h>
 

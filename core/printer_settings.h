@@ -1,6 +1,5 @@
 #pragma once
-// The printer's option file (the printer's own PROGRAM.OPT in the list
-// folder, else DVIPS.OPT) tells the workbench which switch text of the
+// The printer's option file tells the workbench which switch text of the
 // printer driver stands for which feature. Its 26 values stay in the
 // workbench state from one reading to the next; the print action and the
 // printer options dialog read them.
@@ -10,9 +9,6 @@
 #include <string_view>
 
 namespace orvo {
-
-class FileSystem;
-struct Workbench;
 
 // The keys of an option file, in the order lines are tested against them.
 enum class PrinterSwitch : std::size_t {
@@ -72,24 +68,5 @@ struct PrinterSettings {
     int printRepetitions = 1;  // how often the print action issues its command
     bool copiesByRepetition = false;
 };
-
-// The table an option file's text gives. A line sets each key whose name its
-// upper-case form contains anywhere, to the text after its first "=" (the
-// whole line without one), trimmed; a later line wins.
-PrinterSwitchTable parsePrinterOptionFile(std::string_view text);
-
-// The program a `Printer` entry names: its first word after the "&4DOS" and
-// "&NOREDIR" markers, without folder and extension ("&4DOS dvilj4.BTM" gives
-// "dvilj4").
-std::string printerProgramName(std::string_view printer);
-
-// The option file of the chosen printer: `OrvoSelectionsOptionsDir` +
-// program + ".OPT" when it exists (in any case), else DVIPS.OPT there.
-std::string printerOptionFilePath(const Workbench& workbench, const FileSystem& files);
-
-// Reads the option file of `Printer` into the workbench state: all 26 values
-// anew, and the printer's manual page. An option file that cannot be read
-// leaves every value empty.
-void readPrinterOptionFile(Workbench& workbench, const FileSystem& files);
 
 }  // namespace orvo

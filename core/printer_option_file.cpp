@@ -1,22 +1,15 @@
-#include "dialogs/printer_switches.h"
+#include "core/printer_option_file.h"
 
+#include "core/command_markers.h"
+#include "core/command_words.h"
 #include "core/file_lookup.h"
+#include "core/path_names.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "jobs/command_words.h"
-#include "jobs/templates.h"
 #include "platform/file_system.h"
 
 namespace orvo {
 namespace {
-
-constexpr std::array<std::string_view, kPrinterSwitchCount> kKeys = {
-    "OUTPUTEXTENSION", "PAGERANGE",     "FIRSTPAGE",  "LASTPAGE",          "ODDPAGES",    "EVENPAGES",
-    "COLLATED",        "COPYPAGE",      "COPYBODY",   "USETEXNUMBERS",     "TOOUTPUTFILE", "REVERSEPRINT",
-    "DUPLEXPRINTON",   "DUPLEXPRINTOFF", "LANDSCAPE", "MANUALFEED",        "PRINTERRESOLUTION",
-    "XRESOLUTION",     "YRESOLUTION",   "XYOFFSET",   "XOFFSET",           "YOFFSET",     "MAGNIFICATION",
-    "DVIMAGNIFY",      "STRIPSPACE",    "MANPAGE",
-};
 
 constexpr std::string_view kDefaultProgram = "DVIPS";
 
@@ -48,17 +41,13 @@ std::string manualPage(const Workbench& w, const FileSystem& files, const std::s
 
 }  // namespace
 
-std::string_view printerSwitchKey(PrinterSwitch which) { return kKeys[std::size_t(which)]; }
-
-bool PrinterSwitchTable::present(PrinterSwitch which) const { return !trim((*this)[which]).empty(); }
-
 PrinterSwitchTable parsePrinterOptionFile(std::string_view text) {
     PrinterSwitchTable table;
     for (std::string line : split(text, '\n')) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::string upper = toUpper(line);
         for (std::size_t i = 0; i < kPrinterSwitchCount; ++i) {
-            if (upper.find(kKeys[i]) == std::string::npos) continue;
+            if (upper.find(printerSwitchKey(PrinterSwitch(i))) == std::string::npos) continue;
             auto which = PrinterSwitch(i);
             std::string value = lineValue(line);
             table[which] = storedAsRead(which) ? value : value + " ";

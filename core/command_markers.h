@@ -1,0 +1,27 @@
+#pragma once
+// The markers a command template may carry: "&4DOS" (the command must go
+// through the command processor) and "&NOREDIR" (never captured by the
+// console window). Matched without regard to case.
+#include <string>
+#include <string_view>
+
+namespace orvo {
+
+// "&4DOS", any case: the command must go through the command processor.
+bool hasFourDosMarker(std::string_view command);
+// Everything after the marker, trimmed (text before it is dropped too);
+// without the marker the command unchanged.
+std::string stripFourDosMarker(std::string_view command);
+
+// "&NOREDIR", any case: run through the command processor, never captured.
+bool hasNoRedirMarker(std::string_view command);
+// As the run operation starts it: the marker and the blank after it removed,
+// the rest (including text before the marker) trimmed. A character after the
+// marker that is not a blank stays, so "&NOREDIRdvips" still runs dvips.
+// Without the marker the command unchanged.
+std::string stripNoRedirMarker(std::string_view command);
+// As the printer options reader names the program: the "&4DOS" strip, then,
+// when the command holds "&NOREDIR", only what follows that marker, trimmed.
+std::string stripFourDosAndNoRedir(std::string_view command);
+
+}  // namespace orvo
