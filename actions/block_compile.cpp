@@ -107,10 +107,10 @@ void BlockCompile::run() {
 
     Preamble preamble = readPreamble(*text, w.BlockMarker);
     if (!preamble.found) {
-        if (services_.linesView) services_.linesView->showLinesRead(preamble.lines);
+        services_.linesView.showLinesRead(preamble.lines);
         std::string message = Startup::messageText(w, kBlockMarkerMissingMessage, "Block marker $s not found");
         fail(fillOneValueTemplate(message, w.BlockMarker));
-        if (services_.linesView) services_.linesView->removeLinesRead();
+        services_.linesView.removeLinesRead();
         return;
     }
     std::string dump = w.mainPath + kBlockDumpFile;

@@ -24,6 +24,13 @@ public:
     virtual void removeLinesRead() = 0;
 };
 
+// A main window without that buffer: the error box alone shows the lines.
+class NullBlockLinesView : public BlockLinesView {
+public:
+    void showLinesRead(const std::vector<std::string>&) override {}
+    void removeLinesRead() override {}
+};
+
 inline constexpr int kBlockMarkerMissingMessage = 22;
 inline constexpr const char* kBlockDumpFile = "_DUMP_.TEX";
 inline constexpr const char* kBlockSettingsFile = "_DUMP_.SET";
@@ -35,8 +42,7 @@ struct BlockCompileServices {
     UserInteraction& ui;
     MainWindowView& view;
     EditorExchanges& exchanges;
-    // None until the main window offers its buffer.
-    BlockLinesView* linesView = nullptr;
+    BlockLinesView& linesView;
 };
 
 // The main file's lines up to and including the first holding the marker

@@ -41,7 +41,7 @@ protected:
     FakeClipboard clipboard;
     FakeMainWindowView view;
     RecordingLinesView lines;
-    BlockCompile blockCompile {w, {files, clipboard, launcher, ui, view, exchanges, &lines}};
+    BlockCompile blockCompile {w, {files, clipboard, launcher, ui, view, exchanges, lines}};
 
     BlockCompileTest() {
         w.MainFileName = "PAPER.TEX";

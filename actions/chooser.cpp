@@ -1,21 +1,22 @@
 #include "actions/chooser.h"
 
-#include "core/one_value_template.h"
-#include "core/path_names.h"
-#include "core/printer_option_file.h"
-
 #include <algorithm>
 
 #include "actions/action_hints.h"
 #include "actions/chooser_view.h"
-#include "core/job_actions.h"
 #include "actions/message_entries.h"
 #include "core/config_defaults.h"
+#include "core/job_actions.h"
 #include "core/main_window_messages.h"
+#include "core/main_window_shell.h"
 #include "core/main_window_view.h"
+#include "core/one_value_template.h"
 #include "core/pair_list.h"
+#include "core/path_names.h"
+#include "core/printer_option_file.h"
 #include "core/startup.h"
 #include "core/text.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "platform/desktop.h"
 #include "platform/user_interaction.h"
@@ -92,7 +93,7 @@ void Chooser::open(ChooserPurpose purpose, int captionEntry) {
         const ListPair& chosen = pairs[std::size_t(*result.chosen)];
         take(purpose, trim(chosen.value), trim(chosen.display));
     }
-    if (!main.tabPagesHidden) reapplyLayoutHook();
+    if (!main.tabPagesHidden) services_.shell.reapplyLayout();
     hints_.refresh();
 }
 
@@ -139,7 +140,7 @@ void Chooser::take(ChooserPurpose purpose, const std::string& value, const std::
             mainWindow_.showChoice(ChoiceField::BibTeXEditor, text);
             break;
         case ChooserPurpose::Utility:
-            if (dispatchUtility) dispatchUtility(value);
+            services_.dialogs.dispatchUtility(value);
             break;
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The chooser dialog's logic: which list each purpose offers, under which
 // caption, and where the chosen value and display text go.
-#include <functional>
 #include <string>
 
 namespace orvo {
@@ -11,8 +10,10 @@ class ChooserView;
 class Desktop;
 class FileSystem;
 class JobActions;
+class MainWindowShell;
 class MainWindowView;
 class UserInteraction;
+class UtilityDialogs;
 struct Workbench;
 
 enum class ChooserPurpose { Format = 0, SpellLanguage, PrintDestination, PrinterType, Previewer, BibTeXEditor, Utility };
@@ -25,6 +26,10 @@ struct ChooserServices {
     FileSystem& files;
     UserInteraction& ui;
     Desktop& desktop;
+    // Runs a chosen utility's value (the utilities dispatcher).
+    UtilityDialogs& dialogs;
+    // Lays the tabbed window out anew after the chooser.
+    MainWindowShell& shell;
     // The jobs of the main window; none leaves the print destination as chosen.
     JobActions* jobs = nullptr;
 };
@@ -33,9 +38,6 @@ class Chooser {
 public:
     Chooser(Workbench& workbench, MainWindowView& mainWindow, ChooserView& view, ActionHints& hints,
             ChooserServices services);
-
-    // Runs a chosen utility's value (the utilities dispatcher).
-    std::function<void(const std::string& value)> dispatchUtility;
 
     // Loads the purpose's list, shows it under the caption of message entry
     // `captionEntry` and takes the choice.
@@ -46,8 +48,6 @@ public:
 private:
     void take(ChooserPurpose purpose, const std::string& value, const std::string& text);
     void choosePrintFile();
-    // The main window's scaling component comes with the speedbar layouts.
-    void reapplyLayoutHook() {}
 
     Workbench& workbench_;
     MainWindowView& mainWindow_;

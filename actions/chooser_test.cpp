@@ -2,11 +2,13 @@
 // choice goes.
 #include "actions/chooser.h"
 
+#include "core/main_window_shell.h"
 #include "core/printer_option_file.h"
 
 #include <gtest/gtest.h>
 
 #include "actions/action_hints.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
@@ -16,6 +18,16 @@
 
 namespace orvo {
 namespace {
+
+// The utilities dispatcher as the chooser reaches it: the values it is given.
+class DispatchedValues : public NullUtilityDialogs {
+public:
+    explicit DispatchedValues(std::vector<std::string>& values) : values_(values) {}
+    void dispatchUtility(const std::string& value) override { values_.push_back(value); }
+
+private:
+    std::vector<std::string>& values_;
+};
 
 class ChooserTest : public testing::Test {
 protected:
@@ -41,7 +53,6 @@ protected:
         actionsView.hints[HintedButtons::Print] = "Print DVI output using $s";
         hints.takeTemplates();
         w.printerSettings.switches[PrinterSwitch::OutputExtension] = "PS";
-        chooser.dispatchUtility = [this](const std::string& value) { dispatched.push_back(value); };
     }
 
     void choose(ChooserPurpose purpose, std::optional<int> answer) {
@@ -58,8 +69,10 @@ protected:
     FakeUserInteraction ui;
     FakeDesktop desktop;
     FakeJobActions jobs;
-    Chooser chooser {w, view, chooserView, hints, {files, ui, desktop, &jobs}};
     std::vector<std::string> dispatched;
+    DispatchedValues dialogs {dispatched};
+    NullMainWindowShell shell;
+    Chooser chooser {w, view, chooserView, hints, {files, ui, desktop, dialogs, shell, &jobs}};
 };
 
 TEST_F(ChooserTest, EachPurposeOffersItsListUnderItsCaptionAndStoresTheChoice) {

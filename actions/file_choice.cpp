@@ -2,11 +2,12 @@
 
 #include "actions/action_hints.h"
 #include "actions/history.h"
-#include "core/job_actions.h"
 #include "actions/message_entries.h"
 #include "core/document_parameters.h"
 #include "core/environment_batch_file.h"
+#include "core/job_actions.h"
 #include "core/main_window_messages.h"
+#include "core/main_window_shell.h"
 #include "core/main_window_view.h"
 #include "core/path_names.h"
 #include "core/startup.h"
@@ -39,6 +40,10 @@ void FileChoice::enterDocument(const std::string& path, const std::string& forme
     view_.showMainFile(activeMainFile());
     DocumentParameters(w, view_, services_.files).read();
     if (w.portScript != formerPortScript && services_.jobs) services_.jobs->redirectPrintDestination();
+}
+
+void FileChoice::reapplyLayout() {
+    if (!view_.geometry().tabPagesHidden) services_.shell.reapplyLayout();
 }
 
 // What every change of main file ends with.
@@ -74,7 +79,7 @@ void FileChoice::chooseMainFile() {
             view_.showCurrentFile(w.CurrentFileName);
         }
     }
-    if (!view_.geometry().tabPagesHidden) reapplyLayoutHook();
+    reapplyLayout();
     finish();
 }
 
@@ -99,7 +104,7 @@ void FileChoice::chooseCurrentFile() {
             moveToFront(w.currentHistory, old);
         }
     }
-    if (!view_.geometry().tabPagesHidden) reapplyLayoutHook();
+    reapplyLayout();
     hints_.refresh();
 }
 

@@ -11,6 +11,7 @@ namespace orvo {
 class ActionHints;
 class FileSystem;
 class JobActions;
+class MainWindowShell;
 class MainWindowView;
 class UserInteraction;
 struct Workbench;
@@ -18,6 +19,8 @@ struct Workbench;
 struct FileChoiceServices {
     FileSystem& files;
     UserInteraction& ui;
+    // Lays the tabbed window out anew after a file dialog.
+    MainWindowShell& shell;
     // The jobs of the main window; none leaves the print destination as it is.
     JobActions* jobs = nullptr;
 };
@@ -54,8 +57,7 @@ private:
     void enterDocument(const std::string& path, const std::string& formerPortScript);
     void finish();
     std::string activeMainFile() const;
-    // The main window's scaling component comes with the speedbar layouts.
-    void reapplyLayoutHook() {}
+    void reapplyLayout();
 
     Workbench& workbench_;
     MainWindowView& view_;

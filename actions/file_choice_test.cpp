@@ -6,12 +6,12 @@
 
 #include "actions/action_hints.h"
 #include "core/parameter_file.h"
-#include "core/path_names.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_user_interaction.h"
 #include "tests/fake_actions.h"
 #include "tests/fake_main_window_view.h"
+#include "tests/recording_ports.h"
 
 namespace orvo {
 namespace {
@@ -67,7 +67,8 @@ protected:
     FakeFileSystem files;
     FakeUserInteraction ui;
     FakeJobActions jobs;
-    FileChoice choice {w, view, hints, {files, ui, &jobs}};
+    RecordingMainWindowShell shell;
+    FileChoice choice {w, view, hints, {files, ui, shell, &jobs}};
 };
 
 TEST_F(FileChoiceTest, ANewMainFileSavesTheOldDocumentAndTakesTheNewOnesChoices) {
@@ -143,6 +144,19 @@ TEST_F(FileChoiceTest, TheStayOnTopStyleIsDroppedAroundTheDialogAndRestored) {
     EXPECT_EQ(view.count("setStayOnTop 0"), 1);
     EXPECT_EQ(view.last("setStayOnTop"), "setStayOnTop 1");
     EXPECT_TRUE(view.onTop);
+}
+
+TEST_F(FileChoiceTest, AFileDialogLaysTheTabbedWindowOutAnewButNotTheSpeedbar) {
+    using Calls = std::vector<std::string>;
+    choice.chooseMainFile();
+    choice.chooseCurrentFile();
+    EXPECT_EQ(shell.calls, (Calls {"reapplyLayout", "reapplyLayout"}));
+
+    shell.calls.clear();
+    view.setSpeedbarMode(true, false);
+    choice.chooseMainFile();
+    choice.chooseCurrentFile();
+    EXPECT_EQ(shell.calls, Calls {}) << "the speedbar has no tabbed window to lay out";
 }
 
 TEST_F(FileChoiceTest, TheCurrentFileDialogStartsInTheCurrentFilesFolderAndCancelLeavesNone) {

@@ -9,6 +9,7 @@
 #include "core/command_markers.h"
 #include "core/file_lookup.h"
 #include "core/main_window_messages.h"
+#include "core/main_window_shell.h"
 #include "core/main_window_view.h"
 #include "core/path_names.h"
 #include "core/startup.h"
@@ -142,18 +143,18 @@ void MainFileActions::blockCompile() {
 
 void MainFileActions::preview() {
     Workbench& w = workbench_;
-    recordMainWindowPlaceHook();
+    services_.shell.recordWindowPlace();
     std::string command = previewCommand(w);
     services_.launcher.changeFolder(w.mainPath);
     w.jobs.originatingDialog = kMainWindowNumber;
     if (isScriptKind(entryKind(w.Viewer)) || hasFourDosMarker(w.Viewer)) services_.launcher.run(command, false);
     else services_.launcher.startDirect(command, false);
-    hideTaskBarButtonHook();
+    services_.shell.hideTaskBarButton();
 }
 
 void MainFileActions::print() {
     Workbench& w = workbench_;
-    recordMainWindowPlaceHook();
+    services_.shell.recordWindowPlace();
     w.jobs.originatingDialog = kMainWindowNumber;
     const PrinterSwitchTable& switches = w.printerSettings.switches;
     std::string tail = printOptionTail({services_.view.printerOptionsText(),
@@ -165,7 +166,7 @@ void MainFileActions::print() {
         w.dviFileName.empty() ? std::nullopt : findFileIgnoringCase(services_.files, w.dviFileName);
     if (!dvi) {
         inform(kDviFileMissingMessage, "The DVI file does not exist. Compile the main file before printing.");
-        hideTaskBarButtonHook();
+        services_.shell.hideTaskBarButton();
         return;
     }
     bool throughCommandProcessor = printerNeedsCommandProcessor(w);
@@ -175,12 +176,12 @@ void MainFileActions::print() {
         if (throughCommandProcessor) services_.launcher.run(command, false);
         else services_.launcher.startDirect(command, false);
     }
-    hideTaskBarButtonHook();
+    services_.shell.hideTaskBarButton();
 }
 
 void MainFileActions::openLogFile() {
     Workbench& w = workbench_;
-    recordMainWindowPlaceHook();
+    services_.shell.recordWindowPlace();
     std::string log = w.mainPath + baseName(w.MainFileName) + ".LOG";
     services_.launcher.changeFolder(w.mainPath);
     std::optional<std::string> found =

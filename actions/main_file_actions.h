@@ -19,6 +19,7 @@ class ConsolePort;
 class Environment;
 class FileSystem;
 class Launcher;
+class MainWindowShell;
 class MainWindowView;
 class UserInteraction;
 struct Workbench;
@@ -30,6 +31,9 @@ struct JobActionServices {
     MainWindowView& view;
     // COMSPEC: the command processor of the direct compile.
     const Environment& environment;
+    // The main window records its place before an output action, and hides
+    // its task-bar button again afterwards when `ShowOnTaskBar` is off.
+    MainWindowShell& shell;
     ConsolePort* console = nullptr;
 };
 
@@ -73,12 +77,6 @@ private:
     // COMSPEC and "/c", the command processor of the direct compile.
     std::string directCommandProcessor() const;
     void inform(int entry, const std::string& fallback);
-
-    // The main window records its place and size ratio before an output
-    // action, and hides its task-bar button again afterwards when
-    // `ShowOnTaskBar` is off; both belong to the main window's layout.
-    void recordMainWindowPlaceHook() {}
-    void hideTaskBarButtonHook() {}
 
     Workbench& workbench_;
     JobActionServices services_;

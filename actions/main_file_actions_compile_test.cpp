@@ -176,7 +176,7 @@ TEST_F(CompileTest, DirectModeWithACustomScript) {
 
 TEST_F(CompileTest, WithoutAConsoleWindowTheDirectCompileRunsUncaptured) {
     Launcher bare {workbench, {processes, windows, files, ui}};
-    MainFileActions noConsole {workbench, {bare, files, ui, view, environment}};
+    MainFileActions noConsole {workbench, {bare, files, ui, view, environment, shell}};
     workbench.RunDosWindow = true;
     workbench.AlwaysDevirtualize = true;
     noConsole.compile();

@@ -13,6 +13,7 @@
 #include "platform/fake/fake_user_interaction.h"
 #include "tests/fake_console_port.h"
 #include "tests/fake_main_window_view.h"
+#include "tests/recording_ports.h"
 
 namespace orvo {
 
@@ -29,9 +30,10 @@ protected:
     FakeConsolePort console;
     FakeMainWindowView view;
     FakeEnvironment environment;
+    RecordingMainWindowShell shell;
     Workbench workbench;
     Launcher launcher {workbench, {processes, windows, files, ui, &console}};
-    MainFileActions actions {workbench, {launcher, files, ui, view, environment, &console}};
+    MainFileActions actions {workbench, {launcher, files, ui, view, environment, shell, &console}};
 
     MainFileActionsTest() {
         Workbench& w = workbench;

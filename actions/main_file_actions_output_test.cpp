@@ -196,7 +196,7 @@ TEST_F(OutputTest, TheDestinationRedirectionRunsTheScriptAndTakesTheDestinationI
 
 TEST_F(OutputTest, TheDestinationScriptRunsWaitedForWithoutAConsoleAndStopsQuietlyOnAReadError) {
     Launcher bare {workbench, {processes, windows, files, ui}};
-    MainFileActions noConsole {workbench, {bare, files, ui, view, environment}};
+    MainFileActions noConsole {workbench, {bare, files, ui, view, environment, shell}};
     files.addFile("/opt/orvo/my queue.btm", ":LPT3\n");
     workbench.PrinterPort = "my queue.btm";
     noConsole.redirectPrintDestination();

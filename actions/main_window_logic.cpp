@@ -1,9 +1,10 @@
 #include "actions/main_window_logic.h"
 
-#include "core/job_actions.h"
 #include "actions/message_entries.h"
+#include "core/job_actions.h"
 #include "core/main_window_position.h"
 #include "core/main_window_view.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 
 namespace orvo {
@@ -38,12 +39,9 @@ MainWindowLogic::MainWindowLogic(Workbench& workbench, MainWindowView& view, Act
       actionsView_(actionsView),
       services_(services),
       hints_(workbench, actionsView),
-      fileChoice_(workbench, view, hints_, {services.files, services.ui, services.jobs}),
-      chooser_(workbench, view, chooserView, hints_, {services.files, services.ui, services.desktop, services.jobs}) {
-    chooser_.dispatchUtility = [this](const std::string& value) {
-        if (hooks.runUtility) hooks.runUtility(value);
-    };
-}
+      fileChoice_(workbench, view, hints_, {services.files, services.ui, services.shell, services.jobs}),
+      chooser_(workbench, view, chooserView, hints_,
+               {services.files, services.ui, services.desktop, services.dialogs, services.shell, services.jobs}) {}
 
 void MainWindowLogic::activate(MainControl control, ButtonRole role, MenuAnchor at) {
     bool alternative = role == ButtonRole::Alternative;
@@ -54,7 +52,8 @@ void MainWindowLogic::activate(MainControl control, ButtonRole role, MenuAnchor 
         case MainControl::Preview:
             return alternative ? choose(ChooserPurpose::Previewer) : runJob(&JobActions::preview);
         case MainControl::Print:
-            return alternative ? call(hooks.printerOptions) : runJob(&JobActions::print);
+            if (alternative) return services_.dialogs.openPrinterOptions();
+            return runJob(&JobActions::print);
         case MainControl::LogFile:
             return alternative ? call(hooks.showConsole) : runJob(&JobActions::openLogFile);
         case MainControl::Edit:
@@ -106,9 +105,7 @@ void MainWindowLogic::historyMenu(std::vector<std::string> entries, MenuAnchor a
     if (chosen && *chosen >= 0 && *chosen < int(entries.size())) (fileChoice_.*take)(entries[std::size_t(*chosen)]);
 }
 
-void MainWindowLogic::chooseUtility(const std::string& value) {
-    if (hooks.runUtility) hooks.runUtility(value);
-}
+void MainWindowLogic::chooseUtility(const std::string& value) { services_.dialogs.dispatchUtility(value); }
 
 void MainWindowLogic::languageChanged() {
     hints_.takeTemplates();

@@ -16,6 +16,9 @@
 
 namespace orvo {
 
+class MainWindowShell;
+class UtilityDialogs;
+
 enum class MainControl {
     // Action buttons, one of each on the pages that carry it.
     Compile,
@@ -53,16 +56,17 @@ enum class ProgramOption {
 struct MainWindowHooks {
     std::function<void()> edit;              // start the editor on the main and current file
     std::function<void()> spellCheck;        // start the spell-checker
-    std::function<void()> printerOptions;    // the printer options dialog
     std::function<void()> showConsole;       // the console window without a job
     std::function<void()> chooseEditor;      // the editor chooser
-    std::function<void(const std::string& value)> runUtility;  // an entry of the utilities list
 };
 
 struct MainWindowServices {
     FileSystem& files;
     UserInteraction& ui;
     Desktop& desktop;
+    // The printer options and the entries of the utilities list.
+    UtilityDialogs& dialogs;
+    MainWindowShell& shell;
     // The jobs on the main file; none makes Compile, Preview, Print and Log
     // file do nothing.
     JobActions* jobs = nullptr;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/main_window_shell.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
@@ -13,6 +15,18 @@
 
 namespace orvo {
 namespace {
+
+// The printer options and the utilities as the buttons reach them, recorded
+// with the other work the buttons start.
+class StartedDialogs : public NullUtilityDialogs {
+public:
+    explicit StartedDialogs(std::vector<std::string>& started) : started_(started) {}
+    void openPrinterOptions() override { started_.push_back("printerOptions"); }
+    void dispatchUtility(const std::string& value) override { started_.push_back("utility " + value); }
+
+private:
+    std::vector<std::string>& started_;
+};
 
 class MainWindowLogicTest : public testing::Test {
 protected:
@@ -32,10 +46,8 @@ protected:
     void hooks() {
         logic.hooks.edit = [this] { started.push_back("edit"); };
         logic.hooks.spellCheck = [this] { started.push_back("spellCheck"); };
-        logic.hooks.printerOptions = [this] { started.push_back("printerOptions"); };
         logic.hooks.showConsole = [this] { started.push_back("showConsole"); };
         logic.hooks.chooseEditor = [this] { started.push_back("chooseEditor"); };
-        logic.hooks.runUtility = [this](const std::string& value) { started.push_back("utility " + value); };
     }
 
     Workbench w;
@@ -46,8 +58,10 @@ protected:
     FakeUserInteraction ui;
     FakeDesktop desktop;
     FakeJobActions jobs;
-    MainWindowLogic logic {w, view, actionsView, chooserView, {files, ui, desktop, &jobs}};
     std::vector<std::string> started;
+    StartedDialogs dialogs {started};
+    NullMainWindowShell shell;
+    MainWindowLogic logic {w, view, actionsView, chooserView, {files, ui, desktop, dialogs, shell, &jobs}};
 };
 
 TEST_F(MainWindowLogicTest, EachButtonRunsItsActionOrItsAlternative) {
@@ -123,7 +137,7 @@ TEST_F(MainWindowLogicTest, JobsRecordTheWindowPositionFirst) {
 }
 
 TEST_F(MainWindowLogicTest, WithoutJobsTheJobButtonsDoNothing) {
-    MainWindowLogic bare {w, view, actionsView, chooserView, {files, ui, desktop, nullptr}};
+    MainWindowLogic bare {w, view, actionsView, chooserView, {files, ui, desktop, dialogs, shell, nullptr}};
     for (MainControl control : {MainControl::Compile, MainControl::Preview, MainControl::Print, MainControl::LogFile})
         bare.activate(control, ButtonRole::Action, {});
     bare.activate(MainControl::Compile, ButtonRole::Alternative, {});

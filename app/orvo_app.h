@@ -1,11 +1,11 @@
 #pragma once
-// The application: real services wired to the workbench's logic and its
-// windows, from the program entry to the end of the message loop.
+// The application: the program entry, from the real services through start-up
+// and the message loop to the shut-down.
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace orvo {
+
+struct Services;
 
 class OrvoApp {
 public:
@@ -15,12 +15,7 @@ public:
     int run(int argc, char** argv);
 
 private:
-    struct Parts;
-    std::unique_ptr<Parts> parts_;
+    std::unique_ptr<Services> services_;
 };
-
-// The running executable, and its folder ending in '/'.
-std::string executablePath();
-std::string executableFolder();
 
 }  // namespace orvo

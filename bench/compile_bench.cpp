@@ -18,6 +18,8 @@
 
 #include "actions/main_file_actions.h"
 #include "bench/bench_console.h"
+#include "core/main_window_shell.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
@@ -102,14 +104,16 @@ int main(int argc, char** argv) {
     FakeOtherWindows windows;
     FakeUserInteraction ui;
     FakeDesktop desktop;
+    NullUtilityDialogs dialogs;
+    NullMainWindowShell shell;
     FakeMainWindowView view;
     bench::TimedForm form;
-    ConsoleWindow console(workbench, form, {pipedProcesses, mainThread, ui, desktop});
+    ConsoleWindow console(workbench, form, {pipedProcesses, mainThread, ui, desktop, dialogs});
     form.attach(console);
     console.ensureCreated();
     console.finishStartup();
     Launcher launcher(workbench, {processes, windows, files, ui, &console});
-    MainFileActions actions(workbench, {launcher, files, ui, view, environment, &console});
+    MainFileActions actions(workbench, {launcher, files, ui, view, environment, shell, &console});
 
     // One untimed run of each fills the file caches.
     directSeconds(folder);

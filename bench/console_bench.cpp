@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench/bench_console.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "jobs/console_window.h"
 #include "jobs/qt/console_form.h"
@@ -136,7 +137,8 @@ int main(int argc, char** argv) {
     QtMainThread mainThread;
     FakeUserInteraction ui;
     FakeDesktop desktop;
-    ConsoleWindow console(workbench, form, {processes, mainThread, ui, desktop});
+    NullUtilityDialogs dialogs;
+    ConsoleWindow console(workbench, form, {processes, mainThread, ui, desktop, dialogs});
     form.attach(console);
     console.ensureCreated();
     console.finishStartup();

@@ -1,10 +1,10 @@
-# All logic folders (plain C++, no Qt) build into one library, orvo_logic: they
-# call each other in both directions (start-up runs jobs, jobs read the
-# workbench state), which separate static libraries would make a link cycle.
-# Each folder's *_test.cpp files form one GoogleTest executable registered with
-# CTest. New files need no CMake edit.
-add_library(orvo_logic STATIC)
-target_include_directories(orvo_logic PUBLIC ${PROJECT_SOURCE_DIR})
+# Each logic folder (plain C++, no Qt) is a static library of its own, linked
+# to the library of the folder below it: core, jobs, editor, actions, then
+# dialogs, setup and shell. A call against that order does not link; an
+# include against it fails the layer test. A lower layer reaches a higher one
+# through a port it declares, wired in app/. Each folder's *_test.cpp files
+# form one GoogleTest executable registered with CTest. New files need no
+# CMake edit.
 
 # The .cpp files of `folder` split into sources and *_test.cpp files.
 function(orvo_collect folder sources_var tests_var)
@@ -34,8 +34,23 @@ function(orvo_test_executable name)
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endfunction()
 
+# The library orvo_<name> of the current folder, on top of `BELOW`. A folder
+# without sources yet is an interface library, so the layers above it can
+# link it all the same.
 function(orvo_module name)
+  cmake_parse_arguments(ARG "" "BELOW" "" ${ARGN})
   orvo_collect(${CMAKE_CURRENT_SOURCE_DIR} sources tests)
-  target_sources(orvo_logic PRIVATE ${sources})
-  orvo_test_executable(${name}_tests TESTS ${tests} LIBRARIES orvo_logic orvo_platform_fake)
+  set(library orvo_${name})
+  if(sources)
+    add_library(${library} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${library} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${library} ${scope} ${PROJECT_SOURCE_DIR})
+  if(ARG_BELOW)
+    target_link_libraries(${library} ${scope} ${ARG_BELOW})
+  endif()
+  orvo_test_executable(${name}_tests TESTS ${tests} LIBRARIES ${library} orvo_platform_fake)
 endfunction()

@@ -4,9 +4,9 @@
 
 #include "core/config_defaults.h"
 #include "core/config_file.h"
+#include "core/config_section_writer.h"
 #include "core/port_script.h"
 #include "core/workbench.h"
-#include "editor/editor_profiles.h"
 
 namespace orvo {
 namespace {
@@ -138,13 +138,11 @@ void recordMainWindowFactor(Workbench& w, const ConfigWriteContext& context) {
 
 }  // namespace
 
-void writeActiveEditorProfile(const Workbench& w, ConfigFile& c) { writeEditorProfile(w, c.document()); }
-
 bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
     recordMainWindowFactor(w, context);
     ConfigFile c(context.files, configFilePath(w));
     writeSystem(w, c);
-    writeActiveEditorProfile(w, c);
+    for (const ConfigSectionWriter* section : context.sections) section->write(w, c.document());
     writeChoices(w, c);
     if (!w.projectSection.empty()) writeProjectMarks(w.projectMarks, w.projectSection, c.document());
     writeFlagsAndFonts(w, c);

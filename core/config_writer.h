@@ -3,11 +3,13 @@
 // order, in one pass and one crash-safe file write. Keys, sections, comments
 // and lines the workbench does not own stay as they were.
 #include <optional>
+#include <span>
 
 #include "platform/desktop.h"
 
 namespace orvo {
 
+class ConfigSectionWriter;
 class FileSystem;
 class UserInteraction;
 struct Workbench;
@@ -26,14 +28,12 @@ struct ConfigWriteContext {
     ScreenSize screen;
     // The main window as it stands; nothing for a pass without window geometry.
     std::optional<WindowGeometry> window;
+    // Sections of the subsystems above, written after `System` in this order.
+    std::span<const ConfigSectionWriter* const> sections = {};
 };
 
 // Returns false when the file could not be written; the user has then been
 // told, if `ShowINIErrors` asks for it.
 bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context);
-
-// Writes the active editor profile's keys into the pass.
-class ConfigFile;
-void writeActiveEditorProfile(const Workbench& workbench, ConfigFile& config);
 
 }  // namespace orvo

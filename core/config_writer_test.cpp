@@ -8,6 +8,7 @@
 
 #include "core/config_file.h"
 #include "core/config_reader.h"
+#include "core/config_section_writer.h"
 #include "core/ini_document.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_environment.h"
@@ -108,17 +109,28 @@ Workbench populated() {
     return w;
 }
 
+// A section owned by a subsystem above, as the editor profile is: written
+// under the active profile's name.
+class ActiveProfileSection : public ConfigSectionWriter {
+public:
+    void write(const Workbench& w, IniDocument& config) const override {
+        config.writeString(w.activeEditorSection, "Editor", w.editor.Editor);
+    }
+};
+
 class ConfigWriterTest : public ::testing::Test {
 protected:
     FakeFileSystem files;
     FakeUserInteraction ui;
     Workbench workbench = populated();
     ScreenSize screen {1024, 768};
+    ActiveProfileSection profileSection;
+    const ConfigSectionWriter* sections[1] = {&profileSection};
 
     ConfigWriterTest() { files.addDirectory(kIniDir); }
 
     bool write(std::optional<WindowGeometry> window = std::nullopt) {
-        return writeConfiguration(workbench, {files, ui, screen, window});
+        return writeConfiguration(workbench, {files, ui, screen, window, sections});
     }
     IniDocument written() const { return IniDocument(files.files.at(kIniPath)); }
     string value(std::string_view section, std::string_view key) const {

@@ -1,6 +1,7 @@
 #pragma once
-// What the run operation asks of the console window "Messages". The console
-// window's logic implements it; tests use a recording fake.
+// What the run operation and the session's jobs ask of the console window
+// "Messages". The console window's logic implements it; tests use a
+// recording fake.
 #include <string>
 
 namespace orvo {
@@ -22,6 +23,9 @@ public:
     // As show(), and returns once the window's job has ended or the window
     // was closed.
     virtual void showModal() = 0;
+    // The shut-down's closing script: the window anew, listing and running
+    // `commandLine`, open until the user closes it.
+    virtual void runUntilClosed(const std::string& commandLine) = 0;
     // Closes the window; a job still running there is stopped and the
     // pending console command dropped.
     virtual void close() = 0;

@@ -1,5 +1,6 @@
 #include "core/interface_language.h"
 
+#include "core/active_editor_profile.h"
 #include "core/config_file.h"
 #include "core/file_lookup.h"
 #include "core/language_files.h"
@@ -12,7 +13,6 @@
 #include "core/ui_strings.h"
 #include "core/window_texts.h"
 #include "core/workbench.h"
-#include "editor/editor_startup.h"
 #include "platform/file_system.h"
 
 namespace orvo {
@@ -45,8 +45,8 @@ bool isPathDestination(const std::string& port) { return port.find('/') != std::
 }  // namespace
 
 InterfaceLanguage::InterfaceLanguage(Workbench& workbench, MainWindowView& view, FileSystem& files,
-                                     UserInteraction& ui)
-    : workbench_(workbench), view_(view), files_(files), ui_(ui) {}
+                                     UserInteraction& ui, ActiveEditorProfile& editorProfile)
+    : workbench_(workbench), view_(view), files_(files), ui_(ui), editorProfile_(editorProfile) {}
 
 InterfaceLanguage::~InterfaceLanguage() = default;
 
@@ -136,7 +136,7 @@ LanguageApplication InterfaceLanguage::apply() {
 
 void InterfaceLanguage::reloadEditorProfile() {
     ConfigFile config(files_, configFilePath(workbench_));
-    reloadEditorProfileForLanguage(workbench_, config.document(), files_);
+    editorProfile_.reloadForLanguage(config.document());
 }
 
 void InterfaceLanguage::refreshDisplayTexts() {

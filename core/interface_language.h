@@ -10,6 +10,7 @@
 
 namespace orvo {
 
+class ActiveEditorProfile;
 class FileSystem;
 class MainWindowView;
 class UserInteraction;
@@ -25,7 +26,9 @@ enum class LanguageApplication { NothingSelected, Applied, Unreadable };
 
 class InterfaceLanguage {
 public:
-    InterfaceLanguage(Workbench& workbench, MainWindowView& view, FileSystem& files, UserInteraction& ui);
+    // The editor profile follows every language applied.
+    InterfaceLanguage(Workbench& workbench, MainWindowView& view, FileSystem& files, UserInteraction& ui,
+                      ActiveEditorProfile& editorProfile);
     ~InterfaceLanguage();
 
     // UiStrings from the program folder's US.SCR (empty when unreadable) and
@@ -61,6 +64,7 @@ private:
     MainWindowView& view_;
     FileSystem& files_;
     UserInteraction& ui_;
+    ActiveEditorProfile& editorProfile_;
     std::unique_ptr<WindowTexts> mainTexts_;
     std::vector<std::function<void()>> appliedCallbacks_;
 };

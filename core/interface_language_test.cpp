@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/active_editor_profile.h"
 #include "core/text_decoding.h"
 #include "core/ui_strings.h"
 #include "core/ui_text_index.h"
@@ -24,7 +25,8 @@ struct Rig {
     FakeUserInteraction ui;
     FakeMainWindowView view;
     Workbench w;
-    InterfaceLanguage language {w, view, files, ui};
+    NullActiveEditorProfile editorProfile;
+    InterfaceLanguage language {w, view, files, ui, editorProfile};
 
     Rig() {
         for (const UiTextEntry& entry : windowTextEntries(uiTextIndex(), "TForm1"))

@@ -1,16 +1,14 @@
 #include "core/shutdown.h"
 
-#include "core/document_parameters.h"
-
 #include "core/config_writer.h"
-#include "core/main_window_position.h"
+#include "core/document_parameters.h"
+#include "core/editor_quit.h"
 #include "core/environment_batch_file.h"
+#include "core/main_window_position.h"
 #include "core/main_window_view.h"
+#include "core/session_jobs.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
-#include "editor/editor_exchanges.h"
-#include "jobs/console_window.h"
-#include "jobs/launcher.h"
-#include "jobs/script_calls.h"
 #include "platform/desktop.h"
 
 namespace orvo {
@@ -21,14 +19,15 @@ bool Shutdown::writeParameterFileStep() {
     return true;
 }
 
-Shutdown::Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services)
-    : workbench_(workbench), view_(view), services_(services) {}
+Shutdown::Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services, ShutdownPorts ports)
+    : workbench_(workbench), view_(view), services_(services), ports_(ports) {}
 
 void Shutdown::recordWindowPosition() { recordMainWindowPosition(workbench_, view_); }
 
 bool Shutdown::writeConfigurationStep() {
     // A failed write has been reported by the writer; the rest still runs.
-    writeConfiguration(workbench_, {services_.files, services_.ui, services_.desktop.screenSize(), view_.geometry()});
+    writeConfiguration(workbench_, {services_.files, services_.ui, services_.desktop.screenSize(), view_.geometry(),
+                                    ports_.configSections});
     return true;
 }
 
@@ -37,28 +36,26 @@ bool Shutdown::deleteEnvironmentBatchFileStep() {
     return true;
 }
 
-// Failures to close are ignored: a window that does not answer only costs
-// the close request's time limit.
 bool Shutdown::closeAuxiliaryWindows() {
-    if (services_.launcher) services_.launcher->closeAuxiliaryWindows();
+    ports_.sessionJobs.closeAuxiliaryWindows();
     return true;
 }
 
 // The script runs on after the workbench has ended; a failed start has been
 // reported by the direct start.
 bool Shutdown::startClosingScript() {
-    if (services_.launcher) services_.launcher->startDirect(closingScriptLine(workbench_), false);
+    ports_.sessionJobs.startClosingScript();
     return true;
 }
 
 // Conversations fail quietly: a missing editor never stops the shut-down.
 bool Shutdown::editorSaveAndQuit() {
-    if (services_.editor) services_.editor->saveAndQuit();
+    ports_.editor.saveAndQuit();
     return true;
 }
 
 bool Shutdown::notifySpellChecker() {
-    if (services_.editor) services_.editor->notifySpellChecker();
+    ports_.editor.notifySpellChecker();
     return true;
 }
 
@@ -68,7 +65,7 @@ bool Shutdown::dropStayOnTop() {
 }
 
 bool Shutdown::cleanUp() {
-    if (!workbench_.QuitUseBTM) return quitDeletionHook() && closeAuxiliaryWindows();
+    if (!workbench_.QuitUseBTM) return ports_.dialogs.quitDeletion() && closeAuxiliaryWindows();
     if (workbench_.RunDosWindow) return runClosingScriptInConsole();
     return startClosingScript();
 }
@@ -76,9 +73,7 @@ bool Shutdown::cleanUp() {
 // The console opens anew with the command processor running CLOSING and
 // stays until the user closes it.
 bool Shutdown::runClosingScriptInConsole() {
-    if (!services_.console) return true;
-    const Workbench& w = workbench_;
-    services_.console->runUntilClosed(closingScriptLine(w));
+    ports_.sessionJobs.runClosingScriptInConsole();
     return true;
 }
 

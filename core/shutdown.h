@@ -1,36 +1,42 @@
 #pragma once
 // Shut-down: the document's parameters and ConfigFile are saved before the
 // editor is asked to quit and before any clean-up, so nothing later can lose
-// settings. Steps that belong to features still to come are named hooks.
+// settings. The subsystems above core take part through their ports.
+#include <span>
+
 namespace orvo {
 
-class ConsoleWindow;
-class FileSystem;
-class Launcher;
-class MainWindowView;
-class UserInteraction;
+class ConfigSectionWriter;
 class Desktop;
-class EditorExchanges;
+class EditorQuit;
+class FileSystem;
+class MainWindowView;
+class SessionJobs;
+class UserInteraction;
+class UtilityDialogs;
 struct Workbench;
 
 struct ShutdownServices {
     FileSystem& files;
     UserInteraction& ui;
     Desktop& desktop;
-    // Closes the auxiliary windows and starts the closing script; without
-    // one neither happens.
-    Launcher* launcher = nullptr;
-    // The console window "Messages", where the closing script runs; none in
-    // tests that do not look at it.
-    ConsoleWindow* console = nullptr;
-    // Saves and quits the editor and tells the spell-checker; none in tests
-    // that do not look at it.
-    EditorExchanges* editor = nullptr;
+};
+
+// The parts of the workbench above core that shut-down drives.
+struct ShutdownPorts {
+    // Closes the auxiliary windows and runs the closing script.
+    SessionJobs& sessionJobs;
+    // Saves and quits the editor and tells the spell-checker.
+    EditorQuit& editor;
+    // The quit's own deletion of files when no closing script runs.
+    UtilityDialogs& dialogs;
+    // The sections ConfigFile gets from the subsystems above.
+    std::span<const ConfigSectionWriter* const> configSections = {};
 };
 
 class Shutdown {
 public:
-    Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services);
+    Shutdown(Workbench& workbench, MainWindowView& view, ShutdownServices services, ShutdownPorts ports);
 
     // "Quit": records the tabbed window's position, then the window closes.
     void recordWindowPosition();
@@ -47,7 +53,6 @@ private:
     bool notifySpellChecker();
     bool dropStayOnTop();
     bool cleanUp();
-    bool quitDeletionHook() { return true; }
     bool closeAuxiliaryWindows();
     bool runClosingScriptInConsole();
     bool startClosingScript();
@@ -55,6 +60,7 @@ private:
     Workbench& workbench_;
     MainWindowView& view_;
     ShutdownServices services_;
+    ShutdownPorts ports_;
     bool done_ = false;
 };
 

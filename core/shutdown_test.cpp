@@ -2,52 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "core/config_keys.h"
-#include "core/ini_document.h"
+#include <string>
+#include <vector>
+
 #include "core/startup.h"
-#include "core/workbench.h"
-#include "editor/editor_exchanges.h"
-#include "platform/fake/fake_dde.h"
-#include "jobs/launcher.h"
-#include "jobs/console_window.h"
-#include "platform/fake/fake_main_thread.h"
-#include "platform/fake/fake_piped_process.h"
-#include "platform/fake/fake_desktop.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_user_interaction.h"
-#include "tests/fake_console_view.h"
-#include "tests/fake_main_window_view.h"
+#include "tests/shutdown_fixture.h"
 
 namespace orvo {
 namespace {
 
-constexpr const char* kIniPath = "/home/u/.config/orvo/ORVO.INI";
-
-class ShutdownTest : public ::testing::Test {
-protected:
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeDesktop desktop;
-    FakeMainWindowView view;
-    Workbench workbench;
-    Shutdown shutdown {workbench, view, {files, ui, desktop}};
-
-    ShutdownTest() {
-        files.addDirectory("/home/u/.config/orvo");
-        workbench.iniDir = "/home/u/.config/orvo/";
-        workbench.iniName = "ORVO.INI";
-        workbench.XScreenPos = 10;
-        workbench.YScreenPos = 20;
-        view.window = {120, 80, 481, 240, false};
-    }
-
-    std::string written(ConfigKey key) const {
-        auto text = files.readFile(kIniPath);
-        return text ? IniDocument(*text).readString(key.section, key.name, "<absent>") : "<no file>";
-    }
-};
+using Calls = std::vector<std::string>;
 
 TEST_F(ShutdownTest, QuitStoresTheTabbedWindowsPositionInConfigFile) {
     shutdown.recordWindowPosition();
@@ -75,10 +39,10 @@ TEST_F(ShutdownTest, PositionIsKeptWhenNotRecordedByQuit) {
         view.window = {120, 80, 481, 240, c.tabPagesHidden};
         Workbench w = workbench;
         w.Menubar = c.menubar;
-        Shutdown shutdown(w, view, {files, ui, desktop});
+        Shutdown shutdown(w, view, {files, ui, desktop}, ports());
         if (c.quit) shutdown.recordWindowPosition();
         shutdown.run();
-        IniDocument config(files.readFile(kIniPath).value_or(""));
+        IniDocument config(files.readFile(kShutdownIniPath).value_or(""));
         EXPECT_EQ(config.readString(key::XScreenPos.section, key::XScreenPos.name, ""), "10") << c.name;
         EXPECT_EQ(config.readString(key::YScreenPos.section, key::YScreenPos.name, ""), "20") << c.name;
     }
@@ -115,7 +79,7 @@ TEST_F(ShutdownTest, FailedWriteIsReportedAndShutDownGoesOn) {
     shutdown.run();
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
-    EXPECT_NE(ui.shown[0].text.find(kIniPath), std::string::npos) << ui.shown[0].text;
+    EXPECT_NE(ui.shown[0].text.find(kShutdownIniPath), std::string::npos) << ui.shown[0].text;
     EXPECT_FALSE(view.onTop);
     EXPECT_FALSE(view.locked);
 }
@@ -131,130 +95,56 @@ TEST_F(ShutdownTest, ReleasesTextsSoMessagesFallBack) {
     EXPECT_EQ(Startup::messageText(workbench, kAlreadyRunningMessage, "fallback"), "fallback");
 }
 
-
-class ShutdownCleanUpTest : public ShutdownTest {
-protected:
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    Launcher launcher {workbench, {processes, windows, files, ui}};
-    Shutdown withJobs {workbench, view, {files, ui, desktop, &launcher}};
-
-    ShutdownCleanUpTest() {
-        workbench.KillProcesses = "XDvi;gv;";
-        workbench.KillEditorProcesses = "Emacs";
-        workbench.OrvoBTMDir = "/opt/orvo/";
-        workbench.FourDosProgram = "/opt/orvo/orvocmd";
-        workbench.FourDosOptions = "/c";
-        files.addDirectory("/docs");
-        files.current = "/docs";
-        files.addFile("/docs/ORVOSET.BAT", "set A=1\r\n");
-        files.addFile("/docs/orvoset.sh", "export A='1'\n");
+// Notes whether ConfigFile was already written when the editor is asked to quit.
+class QuitAfterWrite : public RecordingEditorQuit {
+public:
+    explicit QuitAfterWrite(const FakeFileSystem& files) : files_(files) {}
+    bool configWrittenFirst = false;
+    void saveAndQuit() override {
+        configWrittenFirst = files_.fileExists(kShutdownIniPath);
+        RecordingEditorQuit::saveAndQuit();
     }
+
+private:
+    const FakeFileSystem& files_;
 };
 
-TEST_F(ShutdownCleanUpTest, TheEnvironmentBatchFilesLeaveTheCurrentFolder) {
-    withJobs.run();
-    EXPECT_FALSE(files.fileExists("/docs/ORVOSET.BAT"));
-    EXPECT_FALSE(files.fileExists("/docs/orvoset.sh"));
+TEST_F(ShutdownTest, TheEditorHearsOfTheQuitOnlyOnceTheSettingsAreWritten) {
+    QuitAfterWrite editor(files);
+    Shutdown quit(workbench, view, {files, ui, desktop}, {sessionJobs, editor, dialogs});
+    quit.run();
+    EXPECT_TRUE(editor.configWrittenFirst);
+    EXPECT_EQ(editor.calls, (Calls {"saveAndQuit", "notifySpellChecker"}));
 }
 
-TEST_F(ShutdownCleanUpTest, CleaningUpItselfClosesTheKillListAfterSaving) {
-    windows.open = {{"XDvi", 1}};
-    withJobs.run();
-    EXPECT_EQ(windows.closeRequests, (std::vector<std::string> {"XDvi", "gv", "Emacs"}));
-    EXPECT_TRUE(files.fileExists(kIniPath));
-    EXPECT_TRUE(processes.starts.empty());
-}
-
-TEST_F(ShutdownCleanUpTest, TheClosingScriptStartsDirectlyWithoutCapture) {
-    workbench.QuitUseBTM = true;
-    workbench.RunDosWindow = false;
-    withJobs.run();
-    ASSERT_EQ(processes.starts.size(), 1u);
-    EXPECT_EQ(processes.starts[0].argv, (std::vector<std::string> {"/opt/orvo/orvocmd", "/c", "/opt/orvo/CLOSING.BTM"}));
-    EXPECT_TRUE(processes.starts[0].detached) << "it runs on after the workbench has ended";
-    EXPECT_TRUE(windows.closeRequests.empty()) << "the script closes the kill list itself";
-}
-
-TEST_F(ShutdownCleanUpTest, AClosingScriptThatCannotStartIsReported) {
-    workbench.QuitUseBTM = true;
-    workbench.RunDosWindow = false;
-    processes.missing = {"/opt/orvo/orvocmd"};
-    withJobs.run();
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "Executing \n/opt/orvo/orvocmd /c /opt/orvo/CLOSING.BTM\n failed!");
-}
-
-TEST_F(ShutdownCleanUpTest, WithCaptureTheClosingScriptIsLeftToTheConsoleWindow) {
-    workbench.QuitUseBTM = true;
-    workbench.RunDosWindow = true;
-    withJobs.run();
-    EXPECT_TRUE(processes.starts.empty());
-    EXPECT_TRUE(windows.closeRequests.empty());
-}
-
-TEST_F(ShutdownTest, TheClosingScriptRunsInTheConsoleWhenOutputIsGrabbed) {
-    FakeConsoleView consoleView;
-    FakePipedProcessStarter processes;
-    FakeMainThread mainThread;
-    ConsoleWindow console(workbench, consoleView, {processes, mainThread, ui, desktop});
-    Shutdown withConsole(workbench, view, {files, ui, desktop, nullptr, &console});
-    workbench.QuitUseBTM = true;
-    workbench.RunDosWindow = true;
-    workbench.FourDosProgram = "/opt/orvo/orvocmd";
-    workbench.FourDosOptions = "/c";
-    workbench.OrvoBTMDir = "/opt/orvo/";
-    workbench.batchExtension = "BTM";
-    bool listed = false;
-    consoleView.duringModal = [&] {
-        listed = console.output().lineCount() == 3 && console.output().line(0) == "/opt/orvo/orvocmd /c /opt/orvo/CLOSING.BTM";
-        console.close();  // the user closes the window
+TEST_F(ShutdownTest, TheCleanUpFollowsTheQuitOptions) {
+    struct Case {
+        const char* name;
+        bool quitUseBTM;
+        bool runDosWindow;
+        bool deletionSucceeds;
+        Calls dialogs;
+        Calls jobs;
     };
-    withConsole.run();
-    ASSERT_EQ(processes.starts.size(), 1u);
-    EXPECT_EQ(processes.starts[0].argv, (std::vector<std::string> {"/opt/orvo/orvocmd", "/c", "/opt/orvo/CLOSING.BTM"}));
-    EXPECT_TRUE(listed);
-    EXPECT_EQ(written(key::QuitUseBTM), "1");  // the configuration was written first
-}
-
-}  // namespace
-}  // namespace orvo
-
-namespace orvo {
-namespace {
-
-TEST(ShutdownEditorTest, TheEditorSavesAndQuitsAfterTheConfigurationIsWrittenAndTheSpellCheckerHears) {
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeDesktop desktop;
-    FakeMainWindowView view;
-    FakeDdeClient dde;
-    FakeOtherWindows windows;
-    Workbench w;
-    files.addDirectory("/conf");
-    w.iniDir = "/conf/";
-    w.iniName = "ORVO.INI";
-    w.mainPath = "/docs/";
-    w.MainFileName = "paper.tex";
-    w.editor.EditorClassName = "Emacs";
-    w.editor.DDEEditService = "Emacs";
-    w.editor.DDEEditTopic = "Editor";
-    w.editor.DDEEditSaveCommand = "SaveAll";
-    w.editor.DDEEditChanged = "Changed";
-    w.editor.DDEEditQuit = "SaveAndQuit";
-    windows.open = {{"Emacs", 1}, {"TForm22", 1}};
-    dde.addServer("Emacs", "Editor");
-    dde.addServer("OrvoSpell", "forspell");
-    dde.replies["Changed"] = "Yes";
-    bool configWrittenFirst = false;
-    dde.onExecute = [&](const std::string&) { configWrittenFirst = files.fileExists("/conf/ORVO.INI"); };
-    EditorExchanges exchanges(w, {dde, windows, {}});
-    Shutdown shutdown(w, view, {files, ui, desktop, nullptr, nullptr, &exchanges});
-    shutdown.run();
-    EXPECT_EQ(dde.log, (std::vector<std::string> {"open Emacs Editor", "request Changed", "execute SaveAll",
-                                                  "execute SaveAndQuit", "close", "open OrvoSpell forspell",
-                                                  "execute /docs/paper.tex", "close"}));
-    EXPECT_TRUE(configWrittenFirst);
+    const Case cases[] = {
+        {"cleaning up itself", false, true, true, {"quitDeletion"}, {"closeAuxiliaryWindows"}},
+        {"a failed deletion skips the rest", false, false, false, {"quitDeletion"}, {}},
+        {"the closing script in the console", true, true, true, {}, {"runClosingScriptInConsole"}},
+        {"the closing script on its own", true, false, true, {}, {"startClosingScript"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingSessionJobs jobs;
+        RecordingUtilityDialogs quitDialogs;
+        quitDialogs.deletionSucceeds = c.deletionSucceeds;
+        Workbench w = workbench;
+        w.QuitUseBTM = c.quitUseBTM;
+        w.RunDosWindow = c.runDosWindow;
+        Shutdown quit(w, view, {files, ui, desktop}, {jobs, editorQuit, quitDialogs});
+        quit.run();
+        EXPECT_EQ(quitDialogs.calls, c.dialogs);
+        EXPECT_EQ(jobs.calls, c.jobs);
+    }
 }
 
 }  // namespace

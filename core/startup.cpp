@@ -1,33 +1,34 @@
 #include "core/startup.h"
 
-#include "core/job_actions.h"
+#include "core/active_editor_profile.h"
+#include "core/auto_save.h"
 #include "core/config_defaults.h"
 #include "core/config_file.h"
 #include "core/config_keys.h"
 #include "core/config_location.h"
 #include "core/config_reader.h"
 #include "core/config_writer.h"
+#include "core/console_port.h"
 #include "core/document_parameters.h"
 #include "core/environment_batch_file.h"
 #include "core/environment_section.h"
+#include "core/first_run_defaults.h"
+#include "core/help_and_support.h"
+#include "core/job_actions.h"
+#include "core/main_window_shell.h"
 #include "core/main_window_view.h"
+#include "core/own_tree_database.h"
 #include "core/path_names.h"
+#include "core/printer_option_file.h"
 #include "core/search_path.h"
+#include "core/session_jobs.h"
 #include "core/speedbar_layout.h"
 #include "core/text.h"
 #include "core/workbench.h"
-#include "core/printer_option_file.h"
-#include "editor/default_editor_profiles.h"
-#include "editor/editor_session.h"
-#include "editor/editor_startup.h"
-#include "core/console_port.h"
-#include "jobs/launcher.h"
-#include "jobs/script_calls.h"
 #include "platform/desktop.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/user_interaction.h"
-#include "setup/first_run_setup.h"
 
 namespace orvo {
 namespace {
@@ -45,12 +46,14 @@ std::string absoluteFrom(const std::string& folder, const std::string& path) {
 
 }  // namespace
 
-Startup::Startup(Workbench& workbench, MainWindowView& view, StartupServices services, CommandLine commandLine)
+Startup::Startup(Workbench& workbench, MainWindowView& view, StartupServices services, StartupPorts ports,
+                 CommandLine commandLine)
     : workbench_(workbench),
       view_(view),
       services_(services),
+      ports_(ports),
       commandLine_(std::move(commandLine)),
-      language_(workbench, view, services.files, services.ui) {
+      language_(workbench, view, services.files, services.ui, ports.editorProfile) {
     // Documents named on the command line are relative to the folder the
     // workbench was started in; start-up changes the current folder before it
     // looks at them.
@@ -98,13 +101,13 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     view_.moveTo(w.XScreenPos, w.YScreenPos);
     autostart();
     readPrinterOptionFile(workbench_, services_.files);
-    startAutoSave();
+    ports_.autoSave.restartAutoSave();
     language_.buildChoice();
     view_.setResizable(true);
     applyMenuParameter();
     applySpeedbarMode();
     language_.chooseHelpFiles();
-    loadHelpTopicsHook();
+    ports_.help.loadTopics();
     takeCommandLineDocument();
     if (w.firstRun) completeFirstRun();
     writeEnvironmentBatchFileStep();
@@ -149,7 +152,7 @@ bool Startup::firstRun() {
     // The initialization dialog is still to come: the first run takes the
     // detected distribution and the usual choices as if Start were pressed.
     std::string namedIniDir = w.iniDir;
-    applyFirstRunDefaults(w, services_.files, services_.environment, services_.programs);
+    ports_.firstRunDefaults.apply(w);
     // A ConfigFile named on the command line stays where it was named.
     if (commandLine_.namesIniFile()) w.iniDir = namedIniDir;
     w.firstRun = true;
@@ -196,18 +199,14 @@ void Startup::writeEnvironmentBatchFileStep() { writeEnvironmentBatchFile(workbe
 void Startup::autostart() {
     Workbench& w = workbench_;
     w.jobs.autostartPending = true;
-    if (!w.RunAutostartBatchfile || w.RunDosWindow || !services_.launcher) return;
-    services_.launcher->run(autostartCommand(w), true);
+    if (!w.RunAutostartBatchfile || w.RunDosWindow) return;
+    ports_.sessionJobs.runAutostart();
     w.jobs.autostartPending = false;
 }
 
 void Startup::loadEditorProfile() {
     ConfigFile config(services_.files, configFilePath(workbench_));
-    loadEditorProfileAtStartup(workbench_, config.document(), services_.environment, view_, services_.files);
-}
-
-void Startup::startAutoSave() {
-    if (services_.editor) services_.editor->restartAutoSave();
+    ports_.editorProfile.loadAtStartup(config.document());
 }
 
 void Startup::readRemainingKeys() {
@@ -303,10 +302,10 @@ void Startup::takeCommandLineDocument() {
 void Startup::completeFirstRun() {
     Workbench& w = workbench_;
     ScreenSize screen = services_.desktop.screenSize();
-    writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry()});
-    writeDefaultEditorProfiles(w, {services_.files, services_.environment, services_.ui, view_});
+    writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
+    ports_.editorProfile.writeFirstRunProfiles();
     writeDefaultEnvironment();
-    refreshOwnTreeDatabaseHook();
+    ports_.ownTree.refresh();
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
                           double(defaults::DesignScreenHeight) / screen.height};
 }
@@ -315,9 +314,8 @@ void Startup::completeFirstRun() {
 // console. With "Always show console screen" the console is up from the start.
 void Startup::createChooserAndConsole() {
     // The chooser dialog is the application's, created with the main window.
-    if (!services_.console) return;
-    services_.console->ensureCreated();
-    if (workbench_.AlwaysShowRedirectScreen) services_.console->show();
+    ports_.console.ensureCreated();
+    if (workbench_.AlwaysShowRedirectScreen) ports_.console.show();
 }
 
 void Startup::finishProgramEntry() {
@@ -325,11 +323,11 @@ void Startup::finishProgramEntry() {
     createChooserAndConsole();
     if (w.Menubar)
         w.speedbarLayout = speedbarLayoutNumber(w.UserSpeedbarPosition, w.SpeedbarLeft, w.SpeedbarTop, w.Verticalbar);
-    if (w.portScriptRead && !w.portScript.empty() && services_.jobs) services_.jobs->redirectPrintDestination();
+    if (w.portScriptRead && !w.portScript.empty()) ports_.jobActions.redirectPrintDestination();
     if (!w.ScaleFonts) view_.setScreenFont(w.ScreenFont, w.ScreenFontSize);
     language_.applyIfChanged();
-    applyScreenLayoutHook();
-    buildHintsHook();
+    ports_.shell.applyScreenLayout();
+    ports_.shell.buildHints();
 }
 
 }  // namespace orvo

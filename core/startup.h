@@ -1,8 +1,9 @@
 #pragma once
 // Start-up: the fixed order in which the workbench finds ConfigFile, decides
 // on a first run, reads its configuration, builds PATH, restores the last
-// main file and fills the main window. Steps that belong to features still to
-// come are named hooks that do nothing yet.
+// main file and fills the main window. The subsystems above core take part
+// through the ports they implement.
+#include <span>
 #include <string>
 
 #include "core/command_line.h"
@@ -10,15 +11,21 @@
 
 namespace orvo {
 
+class ActiveEditorProfile;
+class AutoSave;
+class ConfigSectionWriter;
 class ConsolePort;
 class Desktop;
-class EditorSession;
 class Environment;
 class FileSystem;
+class FirstRunDefaults;
+class HelpAndSupport;
 class JobActions;
-class Launcher;
+class MainWindowShell;
 class MainWindowView;
+class OwnTreeDatabase;
 class ProgramOutput;
+class SessionJobs;
 class UserInteraction;
 struct Workbench;
 
@@ -28,16 +35,25 @@ struct StartupServices {
     UserInteraction& ui;
     Desktop& desktop;
     ProgramOutput& programs;
-    // Runs the autostart job; without one the job stays pending.
-    Launcher* launcher = nullptr;
-    // The console window "Messages", created by the program entry; none in
-    // tests that do not look at it.
-    ConsolePort* console = nullptr;
-    // Runs the automatic save; none in tests that do not look at it.
-    EditorSession* editor = nullptr;
-    // Runs a destination script chosen before the last quit; none in tests
-    // that do not look at it.
-    JobActions* jobs = nullptr;
+};
+
+// The parts of the workbench above core that start-up drives.
+struct StartupPorts {
+    FirstRunDefaults& firstRunDefaults;
+    // Refreshed once a first run has written its configuration.
+    OwnTreeDatabase& ownTree;
+    ActiveEditorProfile& editorProfile;
+    AutoSave& autoSave;
+    // Runs the autostart job when console capture is off.
+    SessionJobs& sessionJobs;
+    // The console window "Messages", created by the program entry.
+    ConsolePort& console;
+    // Runs a destination script chosen before the last quit.
+    JobActions& jobActions;
+    MainWindowShell& shell;
+    HelpAndSupport& help;
+    // The sections a first run's ConfigFile gets from the subsystems above.
+    std::span<const ConfigSectionWriter* const> configSections = {};
 };
 
 enum class StartupOutcome { Ready, Aborted };
@@ -49,7 +65,8 @@ inline constexpr const char* kInstanceName = "Orvo for Windows";
 
 class Startup {
 public:
-    Startup(Workbench& workbench, MainWindowView& view, StartupServices services, CommandLine commandLine);
+    Startup(Workbench& workbench, MainWindowView& view, StartupServices services, StartupPorts ports,
+            CommandLine commandLine);
 
     // The main-window creation. `programDir` is the executable's folder,
     // ending in '/'. Aborted means the program ends without writing anything.
@@ -85,21 +102,13 @@ private:
     void writeDefaultEnvironment();
     void writeEnvironmentBatchFileStep();
     void autostart();
-
-    // Hooks for features still to come; each does nothing yet.
     void loadEditorProfile();
-    void startAutoSave();
-    // The help topic list comes with the help system.
-    void loadHelpTopicsHook() {}
-    void refreshOwnTreeDatabaseHook() {}
     void createChooserAndConsole();
-    // The rest of the screen options' Apply comes with the speedbar layouts.
-    void applyScreenLayoutHook() {}
-    void buildHintsHook() {}
 
     Workbench& workbench_;
     MainWindowView& view_;
     StartupServices services_;
+    StartupPorts ports_;
     CommandLine commandLine_;
     InterfaceLanguage language_;
 };

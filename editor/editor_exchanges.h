@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "core/editor_quit.h"
+
 namespace orvo {
 
 class DdeClient;
@@ -31,7 +33,7 @@ struct EditorExchangeServices {
 // When the block run of a block compile request starts.
 enum class BlockRunStart { Now, WhenLineArrives };
 
-class EditorExchanges {
+class EditorExchanges : public EditorQuit {
 public:
     EditorExchanges(Workbench& workbench, EditorExchangeServices services);
 
@@ -42,7 +44,7 @@ public:
     // unless the answer is exactly "No", the save command.
     void save();
     // Tells a running spell-checker which file is in work.
-    void notifySpellChecker();
+    void notifySpellChecker() override;
     // What every job on the user's files does first: save, then notify.
     void saveBeforeJob();
     // A tick of the automatic save timer.
@@ -50,7 +52,7 @@ public:
     // Brings the editor to the front after it was started.
     void bringEditorToFront();
     // When the workbench quits: save, then the profile's quit command.
-    void saveAndQuit();
+    void saveAndQuit() override;
     // The block fetch of a block compile request: cut the marked block to
     // the clipboard, learn its file and line, paste it back. Says whether the
     // block run starts now or when the editor's line macro arrives.

@@ -2,6 +2,7 @@
 // The editor side of a running workbench: the exchanges with the editor, the
 // automatic save timer and the editor-start timer, on the services the
 // application provides.
+#include "core/auto_save.h"
 #include "editor/editor_exchanges.h"
 #include "editor/editor_launch.h"
 
@@ -17,7 +18,7 @@ struct EditorSessionServices {
     RepeatingTimer& startTimer;
 };
 
-class EditorSession {
+class EditorSession : public AutoSave {
 public:
     EditorSession(Workbench& workbench, EditorSessionServices services);
 
@@ -26,7 +27,7 @@ public:
     void startEditor();
     // (Re)starts the automatic save with the profile's `AutoSave` period; a
     // period of 0 or less stops it.
-    void restartAutoSave();
+    void restartAutoSave() override;
 
 private:
     Workbench& workbench_;

@@ -5,6 +5,7 @@
 
 #include "core/config_defaults.h"
 #include "core/text.h"
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "jobs/console_view.h"
 #include "jobs/script_calls.h"
@@ -95,7 +96,7 @@ void ConsoleWindow::runUntilClosed(const std::string& commandLine) {
 }
 
 void ConsoleWindow::close() {
-    setOpenDialogNumberHook(kMainWindowNumber);
+    services_.dialogs.setOpenDialogNumber(kMainWindowNumber);
     storeSizeRatios();
     endOfJobRoutine();
     view_.hideWindow();
@@ -103,7 +104,7 @@ void ConsoleWindow::close() {
 
 void ConsoleWindow::activated() {
     Workbench& w = workbench_;
-    setOpenDialogNumberHook(kConsoleWindowNumber);
+    services_.dialogs.setOpenDialogNumber(kConsoleWindowNumber);
     view_.setOutputFont(w.RedirectFont, w.RedirectFontSize);
     placeOnScreen();
     // While a job runs the window only offers HALT, however often it is

@@ -16,6 +16,7 @@ class Desktop;
 class MainThread;
 class PipedProcessStarter;
 class UserInteraction;
+class UtilityDialogs;
 struct Workbench;
 
 // The console's window number (its `Screens` keys, the open dialog number).
@@ -29,6 +30,8 @@ struct ConsoleServices {
     MainThread& mainThread;
     UserInteraction& ui;
     Desktop& desktop;
+    // Keeps the main window's open dialog number while the console is active.
+    UtilityDialogs& dialogs;
 };
 
 class ConsoleWindow : public ConsolePort {
@@ -59,7 +62,7 @@ public:
     // The shut-down's closing script: the window anew, listing and running
     // `commandLine`, open until the user closes it, or only until the script
     // ends when nobody is there to close it.
-    void runUntilClosed(const std::string& commandLine);
+    void runUntilClosed(const std::string& commandLine) override;
     // The workbench is ending on a termination signal: no window may wait
     // for the user any more.
     void setUnattended() { unattended_ = true; }
@@ -87,9 +90,6 @@ private:
     void placeOnScreen();
     void scaleWindow();
     void storeSizeRatios();
-    // The main window's open dialog number belongs to the main window's logic
-    // of a later step.
-    void setOpenDialogNumberHook(int) {}
 
     Workbench& workbench_;
     ConsoleView& view_;

@@ -10,6 +10,7 @@
 #include "platform/fake/fake_piped_process.h"
 #include "platform/fake/fake_user_interaction.h"
 #include "tests/fake_console_view.h"
+#include "tests/recording_ports.h"
 
 namespace orvo {
 namespace {
@@ -60,7 +61,8 @@ protected:
     FakeMainThread mainThread;
     FakeUserInteraction ui;
     FakeDesktop desktop;
-    ConsoleWindow console {workbench, view, {starter, mainThread, ui, desktop}};
+    RecordingUtilityDialogs dialogs;
+    ConsoleWindow console {workbench, view, {starter, mainThread, ui, desktop, dialogs}};
     std::vector<std::string> runOperations;
     std::vector<int> broughtToFront;
 };
@@ -105,7 +107,7 @@ TEST_F(ConsoleWindowTest, CreationHandsTheAutostartJobOnAfterItsOwnClearUp) {
     workbench.jobs.autostartPending = false;  // start-up ran it itself
     Workbench other = workbench;
     FakeConsoleView otherView;
-    ConsoleWindow second {other, otherView, {starter, mainThread, ui, desktop}};
+    ConsoleWindow second {other, otherView, {starter, mainThread, ui, desktop, dialogs}};
     int calls = 0;
     second.runOperation = [&](const std::string&, bool) { ++calls; };
     second.ensureCreated();
@@ -319,7 +321,7 @@ TEST_F(ConsoleWindowTest, WhenTheWorkbenchEndsOnASignalTheClosingScriptDoesNotWa
 }
 
 TEST_F(ConsoleWindowTest, DestroyingTheWindowTerminatesARunningJob) {
-    auto other = std::make_unique<ConsoleWindow>(workbench, view, ConsoleServices {starter, mainThread, ui, desktop});
+    auto other = std::make_unique<ConsoleWindow>(workbench, view, ConsoleServices {starter, mainThread, ui, desktop, dialogs});
     other->ensureCreated();
     workbench.jobs.pendingConsoleCommand = "/bin/job";
     other->show();

@@ -4,6 +4,8 @@
 // shipped command processor, and ConfigFile in the user's configuration folder.
 #include <string>
 
+#include "core/first_run_defaults.h"
+
 namespace orvo {
 
 class Environment;
@@ -26,5 +28,18 @@ inline constexpr const char* kOwnTreeName = "texfiles/";
 // Fills the workbench as the initialization would and prepares the folders.
 void applyFirstRunDefaults(Workbench& workbench, FileSystem& files, const Environment& environment,
                            ProgramOutput& programs);
+
+// The first run's defaults on this machine's services, for start-up.
+class DetectedFirstRunDefaults : public FirstRunDefaults {
+public:
+    DetectedFirstRunDefaults(FileSystem& files, const Environment& environment, ProgramOutput& programs)
+        : files_(files), environment_(environment), programs_(programs) {}
+    void apply(Workbench& workbench) override { applyFirstRunDefaults(workbench, files_, environment_, programs_); }
+
+private:
+    FileSystem& files_;
+    const Environment& environment_;
+    ProgramOutput& programs_;
+};
 
 }  // namespace orvo

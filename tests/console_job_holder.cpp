@@ -5,6 +5,7 @@
 // console_job_holder PROGRAM-FOLDER COMMAND
 #include <QCoreApplication>
 
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     QtMainThread mainThread;
     FakeUserInteraction ui;
     FakeDesktop desktop;
-    ConsoleWindow console(workbench, view, {pipedProcesses, mainThread, ui, desktop});
+    NullUtilityDialogs dialogs;
+    ConsoleWindow console(workbench, view, {pipedProcesses, mainThread, ui, desktop, dialogs});
     LinuxProcessLauncher processes;
     FakeOtherWindows windows;
     LinuxFileSystem files;

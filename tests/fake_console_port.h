@@ -45,6 +45,7 @@ public:
         calls.push_back("showModal");
         if (modalJob) modalJob();
     }
+    void runUntilClosed(const std::string& commandLine) override { calls.push_back("runUntilClosed " + commandLine); }
     void close() override {
         calls.push_back("close");
         shown = false;

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "actions/main_file_actions.h"
+#include "core/main_window_shell.h"
 #include "core/workbench.h"
 #include "core/printer_option_file.h"
 #include "platform/fake/fake_environment.h"
@@ -53,7 +54,8 @@ protected:
 
     FakeEnvironment environment;  // no COMSPEC: the direct compile takes orvocmd too
     FakeMainWindowView view;
-    MainFileActions actions {workbench, {launcher, files, ui, view, environment, &console}};
+    NullMainWindowShell shell;
+    MainFileActions actions {workbench, {launcher, files, ui, view, environment, shell, &console}};
 };
 
 TEST_F(MainJob, CompileMakesTheDviInScriptModeAndInDirectMode) {

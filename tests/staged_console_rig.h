@@ -2,6 +2,7 @@
 // Jobs run for real through the console window: the staged orvocmd and
 // scripts, the real run operation and process starts, the console's logic
 // with its Qt window, a temporary folder made the current one.
+#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher.h"
@@ -36,7 +37,8 @@ struct StagedConsoleRig {
     QtMainThread mainThread;
     FakeUserInteraction ui;
     FakeDesktop desktop;
-    ConsoleWindow console {workbench, form, {pipedProcesses, mainThread, ui, desktop}};
+    NullUtilityDialogs dialogs;
+    ConsoleWindow console {workbench, form, {pipedProcesses, mainThread, ui, desktop, dialogs}};
     LinuxProcessLauncher processes;
     FakeOtherWindows windows;
     LinuxFileSystem files;

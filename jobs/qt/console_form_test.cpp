@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include "core/utility_dialogs.h"
 #include "jobs/qt/console_list_view.h"
 #include <QPushButton>
 #include <QScrollBar>
@@ -67,7 +68,8 @@ protected:
     QtMainThread mainThread;
     FakeUserInteraction ui;
     FakeDesktop desktop;
-    ConsoleWindow console {workbench, form, {processes, mainThread, ui, desktop}};
+    NullUtilityDialogs dialogs;
+    ConsoleWindow console {workbench, form, {processes, mainThread, ui, desktop, dialogs}};
 };
 
 TEST_F(ConsoleFormTest, HasTheNamedControlsOfTheMessagesWindow) {
