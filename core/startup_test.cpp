@@ -14,7 +14,7 @@
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_program_output.h"
 #include "platform/fake/fake_user_interaction.h"
-#include "tests/fake_actions.h"
+#include "tests/fake_job_actions.h"
 #include "tests/fake_console_port.h"
 #include "tests/fake_main_window_view.h"
 #include "tests/recording_ports.h"

@@ -9,23 +9,9 @@
 
 #include "actions/actions_view.h"
 #include "actions/chooser_view.h"
-#include "core/job_actions.h"
+#include "tests/fake_job_actions.h"
 
 namespace orvo {
-
-// Records each job by name: "compile", "blockCompile", "preview", "print",
-// "openLogFile", "redirectPrintDestination".
-class FakeJobActions : public JobActions {
-public:
-    std::vector<std::string> calls;
-
-    void compile() override { calls.push_back("compile"); }
-    void blockCompile() override { calls.push_back("blockCompile"); }
-    void preview() override { calls.push_back("preview"); }
-    void print() override { calls.push_back("print"); }
-    void openLogFile() override { calls.push_back("openLogFile"); }
-    void redirectPrintDestination() override { calls.push_back("redirectPrintDestination"); }
-};
 
 // Pop-up menus answer from `menuAnswers` in turn, then as dismissed.
 class FakeActionsView : public ActionsView {

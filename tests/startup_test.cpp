@@ -31,7 +31,7 @@
 #include "platform/fake/fake_program_output.h"
 #include "platform/fake/fake_user_interaction.h"
 #include "setup/first_run_setup.h"
-#include "tests/fake_actions.h"
+#include "tests/fake_job_actions.h"
 #include "tests/fake_console_port.h"
 #include "tests/fake_main_window_view.h"
 
