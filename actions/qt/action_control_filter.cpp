@@ -1,4 +1,4 @@
-#include "core/qt/action_control_filter.h"
+#include "actions/qt/action_control_filter.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

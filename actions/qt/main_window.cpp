@@ -1,4 +1,4 @@
-#include "core/qt/main_window.h"
+#include "actions/qt/main_window.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/qt/action_control_filter.h"
+#include "actions/qt/action_control_filter.h"
 
 namespace orvo {
 namespace {

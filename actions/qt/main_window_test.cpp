@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include "core/qt/main_window.h"
+#include "actions/qt/main_window.h"
 #include "core/window_texts.h"
 #include "tests/shipped_data.h"
 
