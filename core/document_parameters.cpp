@@ -51,7 +51,6 @@ void DocumentParameters::showRestoredValues() {
     view_.showChoice(ChoiceField::PrinterOptions, trimLeft(w.PrinterOptions));
     view_.showChoice(ChoiceField::Viewer, w.ViewerTXT);
     view_.showChoice(ChoiceField::SpellLanguage, w.SpellLanguageText);
-    rebuildHintsHook();
 }
 
 void DocumentParameters::readProjectMarks() {

@@ -22,10 +22,10 @@ public:
     void read();
 
 private:
+    // The hints of the Preview and Print buttons name these choices; the
+    // callers refresh them once the whole change of document is done.
     void showRestoredValues();
     void readProjectMarks();
-    // The hints of the preview and print buttons come with the full main window.
-    void rebuildHintsHook() {}
 
     Workbench& workbench_;
     MainWindowView& view_;

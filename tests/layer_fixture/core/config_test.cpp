@@ -1,0 +1,2 @@
+#include "tests/fake_console.h"
+#include "platform/fake/fake_file_system.h"

@@ -1,0 +1,2 @@
+#include "jobs/launcher.h"
+#include "core/qt/window.h"

@@ -1,0 +1,3 @@
+#include <QCoreApplication>
+#include "platform/linux/spawn.h"
+#include "jobs/run.h"

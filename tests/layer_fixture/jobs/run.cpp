@@ -1,0 +1,2 @@
+#include "core/text.h"
+#include "platform/linux/spawn.h"

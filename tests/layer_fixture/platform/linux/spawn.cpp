@@ -1,0 +1,2 @@
+#include "platform/process.h"
+#include "core/text.h"

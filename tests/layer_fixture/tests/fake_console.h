@@ -1,0 +1,2 @@
+#include "jobs/console_port.h"
+#include "core/text.h"
