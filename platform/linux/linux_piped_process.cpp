@@ -1,5 +1,6 @@
 #include "platform/linux/linux_piped_process.h"
 
+#include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_group_guard.h"
 
 #include <fcntl.h>
@@ -11,7 +12,6 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,12 +27,6 @@ constexpr int kWriteTimeLimitMs = 2000;
 // A large output pipe lets a chatty job run ahead while the window catches
 // up, and lets each hand-over to the window take more at once.
 constexpr int kOutputPipeBytes = 1 << 20;
-
-long long nowMs() {
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
 
 void closeFd(int& fd) {
     if (fd >= 0) ::close(fd);
@@ -160,7 +154,7 @@ public:
         sigpending(&pendingBefore);
         int error = 0;
         std::size_t done = 0;
-        long long deadline = nowMs() + kWriteTimeLimitMs;
+        long long deadline = monotonicMs() + kWriteTimeLimitMs;
         while (done < bytes.size()) {
             ssize_t n = ::write(inFd_, bytes.data() + done, bytes.size() - done);
             if (n >= 0) {
@@ -172,7 +166,7 @@ public:
                 error = errno;
                 break;
             }
-            long long left = deadline - nowMs();
+            long long left = deadline - monotonicMs();
             if (left <= 0) {
                 error = EAGAIN;
                 break;

@@ -1,5 +1,7 @@
 #include "platform/linux/linux_process_launcher.h"
 
+#include "platform/linux/linux_clock.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -139,14 +141,11 @@ bool LinuxProcessLauncher::waitForEnd(ProcessHandle process, int timeoutMs) {
     // A descriptor that becomes readable when the process ends; without
     // one (older kernels) the state is polled.
     int pidFd = int(::syscall(SYS_pidfd_open, pid, 0));
-    timespec start {};
-    ::clock_gettime(CLOCK_MONOTONIC, &start);
+    long long start = monotonicMs();
     while (true) {
         pid_t done = waitRetrying(pid, &status, WNOHANG);
         if (done == pid || done < 0) break;  // ended, or not ours to wait for any more
-        timespec now {};
-        ::clock_gettime(CLOCK_MONOTONIC, &now);
-        long long elapsed = (now.tv_sec - start.tv_sec) * 1000LL + (now.tv_nsec - start.tv_nsec) / 1000000;
+        long long elapsed = monotonicMs() - start;
         if (elapsed >= timeoutMs) {
             if (pidFd >= 0) ::close(pidFd);
             return false;

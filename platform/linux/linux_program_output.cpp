@@ -1,11 +1,12 @@
 #include "platform/linux/linux_program_output.h"
 
+#include "platform/linux/linux_clock.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,12 +15,6 @@ extern char** environ;
 
 namespace orvo {
 namespace {
-
-long long nowMs() {
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
 
 int waitFor(pid_t pid) {
     int status = 0;
@@ -57,9 +52,9 @@ std::optional<std::string> LinuxProgramOutput::run(const std::vector<std::string
 
     std::string output;
     bool timedOut = false;
-    long long deadline = nowMs() + timeoutMs_;
+    long long deadline = monotonicMs() + timeoutMs_;
     while (true) {
-        long long left = deadline - nowMs();
+        long long left = deadline - monotonicMs();
         if (left <= 0) {
             timedOut = true;
             break;
