@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -178,13 +179,15 @@ struct Scene {
             savedStdin = -1;
         }
     }
-    // A line the child wrote to the report pipe.
+    // A line the child wrote to the report pipe; empty when none comes
+    // within 5 seconds.
     std::string reportLine() {
         ::close(report[1]);
         report[1] = -1;
         std::string line;
         char c;
-        while (::read(report[0], &c, 1) == 1 && c != '\n') line += c;
+        pollfd waiting {report[0], POLLIN, 0};
+        while (::poll(&waiting, 1, 5000) == 1 && ::read(report[0], &c, 1) == 1 && c != '\n') line += c;
         return line;
     }
 };
@@ -472,6 +475,9 @@ const Row kRows[] = {
      },
      {}, ChildStep::Folder, ENOENT, false, addByteToBase},
 };
+
+// A row in test output: its policy.
+void PrintTo(const Row& row, std::ostream* out) { *out << row.policy; }
 
 class LinuxChildStartTest : public testing::TestWithParam<Row> {
 protected:
