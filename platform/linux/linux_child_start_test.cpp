@@ -221,6 +221,26 @@ ChildStart startFromShortLivedParent(const ChildOptions& options, Scene& scene) 
     return started;
 }
 
+// The child starts a shell that leaves a program in the background and ends,
+// so the program loses its parent; the shell reports both pids.
+void orphanADescendant(ChildOptions& options, Scene& scene) {
+    options.argv = {"/bin/sh", "-c", "/bin/sh -c 'sleep 30 >/dev/null 2>&1 & echo $$ $!'; exec sleep 30"};
+    options.output = ChildStream::descriptor(scene.report[1]);
+    options.newProcessGroup = true;  // so that ending the row ends the orphan too
+}
+
+// Who took the orphan over once its shell had ended; 0 when that is unknown.
+pid_t adoptiveParentOfTheOrphan(Scene& scene) {
+    std::istringstream line(scene.reportLine());
+    pid_t shell = 0, orphan = 0;
+    if (!(line >> shell >> orphan)) {
+        ADD_FAILURE() << "no report of the shell and its orphan";
+        return 0;
+    }
+    EXPECT_TRUE(test::waitUntil([&] { return readStat(orphan).parent != shell; })) << "the shell never ended";
+    return readStat(orphan).parent;
+}
+
 void expectProgramDefaults(const Observed& seen) {
     EXPECT_EQ(seen.blocked, 0u) << "signal mask reset";
     EXPECT_EQ(seen.ignored, 0u) << "dispositions reset";
@@ -373,30 +393,12 @@ const Row kRows[] = {
      ChildStep::None, 0, true},
     {"subreaper: adopts a descendant that lost its parent",
      [](ChildOptions& o, Scene& scene) {
-         o.argv = {"/bin/sh", "-c", "/bin/sh -c 'sleep 30 >/dev/null 2>&1 & echo $$ $!'; exec sleep 30"};
-         o.output = ChildStream::descriptor(scene.report[1]);
-         o.newProcessGroup = o.subreaper = true;
+         orphanADescendant(o, scene);
+         o.subreaper = true;
      },
-     [](pid_t pid, Scene& scene) {
-         std::istringstream line(scene.reportLine());
-         pid_t shell = 0, orphan = 0;
-         ASSERT_TRUE(line >> shell >> orphan);
-         ASSERT_TRUE(test::waitUntil([&] { return readStat(orphan).parent != shell; }));
-         EXPECT_EQ(readStat(orphan).parent, pid);
-     }},
-    {"no subreaper: the descendant goes elsewhere",
-     [](ChildOptions& o, Scene& scene) {
-         o.argv = {"/bin/sh", "-c", "/bin/sh -c 'sleep 30 >/dev/null 2>&1 & echo $$ $!'; exec sleep 30"};
-         o.output = ChildStream::descriptor(scene.report[1]);
-         o.newProcessGroup = true;
-     },
-     [](pid_t pid, Scene& scene) {
-         std::istringstream line(scene.reportLine());
-         pid_t shell = 0, orphan = 0;
-         ASSERT_TRUE(line >> shell >> orphan);
-         ASSERT_TRUE(test::waitUntil([&] { return readStat(orphan).parent != shell; }));
-         EXPECT_NE(readStat(orphan).parent, pid);
-     }},
+     [](pid_t pid, Scene& scene) { EXPECT_EQ(adoptiveParentOfTheOrphan(scene), pid); }},
+    {"no subreaper: the descendant goes elsewhere", orphanADescendant,
+     [](pid_t pid, Scene& scene) { EXPECT_NE(adoptiveParentOfTheOrphan(scene), pid); }},
     {"a function instead of a program: its streams only, signals blocked, memory of the parent",
      [](ChildOptions& o, Scene& scene) {
          o.argv.clear();
