@@ -1,5 +1,7 @@
 #include "platform/linux/linux_piped_process.h"
 
+#include "platform/linux/linux_child_start.h"
+#include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_group_guard.h"
 
 #include <fcntl.h>
@@ -7,17 +9,11 @@
 #include <pthread.h>
 #include <signal.h>
 #include <sys/ioctl.h>
-#include <sys/prctl.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-
-extern char** environ;
 
 namespace orvo {
 namespace {
@@ -27,12 +23,6 @@ constexpr int kWriteTimeLimitMs = 2000;
 // A large output pipe lets a chatty job run ahead while the window catches
 // up, and lets each hand-over to the window take more at once.
 constexpr int kOutputPipeBytes = 1 << 20;
-
-long long nowMs() {
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
 
 void closeFd(int& fd) {
     if (fd >= 0) ::close(fd);
@@ -46,44 +36,6 @@ int openPidFd(pid_t pid) {
     (void)pid;
     return -1;
 #endif
-}
-
-bool isExecutableFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
-}
-
-// The file to execute for `name`: itself when it holds a '/', else the first
-// executable of that name in PATH. Empty with `error` set when there is none.
-std::string resolveProgram(const std::string& name, int& error) {
-    if (name.find('/') != std::string::npos) return name;
-    const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= folders.size()) {
-        std::size_t end = folders.find(':', start);
-        if (end == std::string::npos) end = folders.size();
-        std::string folder = folders.substr(start, end - start);
-        if (!folder.empty()) {
-            std::string candidate = folder + "/" + name;
-            if (isExecutableFile(candidate)) return candidate;
-        }
-        start = end + 1;
-    }
-    error = ENOENT;
-    return {};
-}
-
-// Makes `fd` the descriptor `target` in the child; async-signal-safe.
-bool placeFd(int fd, int target) {
-    if (fd == target) return ::fcntl(fd, F_SETFD, 0) == 0;
-    return ::dup2(fd, target) == target;
-}
-
-[[noreturn]] void failChild(int statusFd) {
-    int error = errno;
-    [[maybe_unused]] ssize_t ignored = ::write(statusFd, &error, sizeof error);
-    ::_exit(127);
 }
 
 class LinuxPipedProcess : public PipedProcess {
@@ -160,7 +112,7 @@ public:
         sigpending(&pendingBefore);
         int error = 0;
         std::size_t done = 0;
-        long long deadline = nowMs() + kWriteTimeLimitMs;
+        long long deadline = monotonicMs() + kWriteTimeLimitMs;
         while (done < bytes.size()) {
             ssize_t n = ::write(inFd_, bytes.data() + done, bytes.size() - done);
             if (n >= 0) {
@@ -172,7 +124,7 @@ public:
                 error = errno;
                 break;
             }
-            long long left = deadline - nowMs();
+            long long left = deadline - monotonicMs();
             if (left <= 0) {
                 error = EAGAIN;
                 break;
@@ -200,9 +152,7 @@ public:
 
     void reap() override {
         if (reaped_) return;
-        int status = 0;
-        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-        }
+        waitChild(pid_);
         reaped_ = true;
         releaseGroupGuard(guard_);
     }
@@ -250,75 +200,30 @@ PipedStartResult LinuxPipedProcessStarter::start(const PipedProcessStart& reques
     }
     // Best effort: the system's limit for unprivileged users may be lower.
     if (::fcntl(output[0], F_SETPIPE_SZ, kOutputPipeBytes) < 0) ::fcntl(output[0], F_SETPIPE_SZ, 256 << 10);
-    int status[2] = {-1, -1};
-    std::string program = resolveProgram(request.argv[0], result.error);
-    if (!program.empty() && ::pipe2(status, O_CLOEXEC) != 0) result.error = errno;
-    auto closeAll = [&] {
-        for (int fd : {input[0], input[1], output[0], output[1], status[0], status[1]})
-            if (fd >= 0) ::close(fd);
-    };
-    if (program.empty() || status[0] < 0) {
-        closeAll();
-        return result;
-    }
 
-    // Everything the child needs is prepared here: after fork only
-    // async-signal-safe calls are allowed.
-    std::vector<char*> argv;
-    for (const std::string& word : request.argv) argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    char** environment = environ;
-    if (request.environment) {
-        for (const std::string& entry : *request.environment) envp.push_back(const_cast<char*>(entry.c_str()));
-        envp.push_back(nullptr);
-        environment = envp.data();
-    }
-    const char* folder = request.folder.empty() ? nullptr : request.folder.c_str();
-    pid_t parent = ::getpid();
-
-    pid_t pid = ::fork();
-    if (pid < 0) {
-        result.error = errno;
-        closeAll();
-        return result;
-    }
-    if (pid == 0) {
-        ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent) ::_exit(127);
-        sigset_t none;
-        sigemptyset(&none);
-        ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD}) ::signal(signal, SIG_DFL);
-        if (!placeFd(input[0], 0) || !placeFd(output[1], 1) || !placeFd(output[1], 2)) failChild(status[1]);
-#ifdef SYS_close_range
-        ::syscall(SYS_close_range, 3u, ~0u, 4u /* CLOSE_RANGE_CLOEXEC */);
-#endif
-        if (folder && ::chdir(folder) != 0) failChild(status[1]);
-        ::execve(program.c_str(), argv.data(), environment);
-        failChild(status[1]);
-    }
-
+    // The child's input and output are the far ends of the two pipes; its
+    // group lets terminate() end the whole job, and the group guard started
+    // below ends it with the workbench.
+    ChildOptions options;
+    options.argv = request.argv;
+    options.folder = request.folder;
+    options.environment = request.environment;
+    options.input = ChildStream::descriptor(input[0]);
+    options.output = options.error = ChildStream::descriptor(output[1]);
+    options.newProcessGroup = true;
+    options.endWithParent = true;
+    ChildStart child = startChild(options);
     ::close(input[0]);
     ::close(output[1]);
-    ::close(status[1]);
-    int childError = 0;
-    ssize_t n;
-    while ((n = ::read(status[0], &childError, sizeof childError)) < 0 && errno == EINTR) {
-    }
-    ::close(status[0]);
-    if (n > 0) {
-        // The child could not run the program: collect it and report why.
-        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-        }
+    if (!child) {
         ::close(input[1]);
         ::close(output[0]);
-        result.error = childError;
+        result.error = child.error;
         return result;
     }
     ::fcntl(input[1], F_SETFL, ::fcntl(input[1], F_GETFL) | O_NONBLOCK);
-    result.process = std::make_unique<LinuxPipedProcess>(pid, input[1], output[0], startGroupGuard(pid));
+    result.process =
+        std::make_unique<LinuxPipedProcess>(child.pid, input[1], output[0], startGroupGuard(child.pid));
     return result;
 }
 

@@ -3,9 +3,10 @@
 
 namespace orvo {
 
-// Waited-for processes are spawned directly and reaped by waitForEnd().
-// Detached ones are started through a short-lived intermediate child that
-// is reaped at once, so the program becomes a child of init and never
+// Every start goes through startChild() (linux_child_start.h). Waited-for
+// processes are its direct children, reaped by waitForEnd(). Detached ones
+// are started through a short-lived intermediate child that is reaped at
+// once (its `detach`), so the program becomes a child of init and never
 // lingers as a zombie of the workbench. Both run in a process group of their
 // own (detached ones in a session of their own), so a Ctrl+C meant for the
 // workbench's terminal does not reach them; signal dispositions and the

@@ -1,65 +1,43 @@
 #include "platform/linux/linux_program_output.h"
 
+#include "platform/linux/linux_child_start.h"
+#include "platform/linux/linux_clock.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-extern char** environ;
-
 namespace orvo {
-namespace {
-
-long long nowMs() {
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
-
-int waitFor(pid_t pid) {
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
-    }
-    return status;
-}
-
-}  // namespace
 
 std::optional<std::string> LinuxProgramOutput::run(const std::vector<std::string>& argv) {
     if (argv.empty() || argv[0].empty()) return std::nullopt;
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-
-    pid_t pid = 0;
-    int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    // Output into the pipe; no input, and the errors of a helper asked at
+    // start-up would only clutter the workbench's own.
+    ChildOptions options;
+    options.argv = argv;
+    options.input = ChildStream::null();
+    options.output = ChildStream::descriptor(fds[1]);
+    options.error = ChildStream::null();
+    ChildStart child = startChild(options);
     ::close(fds[1]);
-    if (rc != 0) {
+    if (!child) {
         ::close(fds[0]);
         return std::nullopt;
     }
+    pid_t pid = child.pid;
 
     std::string output;
     bool timedOut = false;
-    long long deadline = nowMs() + timeoutMs_;
+    long long deadline = monotonicMs() + timeoutMs_;
     while (true) {
-        long long left = deadline - nowMs();
+        long long left = deadline - monotonicMs();
         if (left <= 0) {
             timedOut = true;
             break;
@@ -79,8 +57,9 @@ std::optional<std::string> LinuxProgramOutput::run(const std::vector<std::string
     }
     ::close(fds[0]);
     if (timedOut) ::kill(pid, SIGKILL);
-    int status = waitFor(pid);
-    if (timedOut || status < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    int status = 0;
+    if (waitChild(pid, &status) != pid) return std::nullopt;
+    if (timedOut || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     return output;
 }
 

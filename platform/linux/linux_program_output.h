@@ -3,9 +3,10 @@
 
 namespace orvo {
 
-// Spawns the program with its output on a pipe and no input. A program that
-// has not finished after `timeoutMs` is killed and counts as failed, so a
-// hanging helper never hangs start-up.
+// Starts the program with startChild() (linux_child_start.h): its output on
+// a pipe, input and errors /dev/null, in the workbench's process group. A
+// program that has not finished after `timeoutMs` is killed and counts as
+// failed, so a hanging helper never hangs start-up.
 class LinuxProgramOutput : public ProgramOutput {
 public:
     explicit LinuxProgramOutput(int timeoutMs = 10000) : timeoutMs_(timeoutMs) {}

@@ -1,11 +1,12 @@
 #include "platform/linux/linux_x11_windows.h"
 
+#include "platform/linux/linux_clock.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
 #include <strings.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -106,15 +107,9 @@ Window search(Display* display, Window parent, const std::string& className, boo
     return found;
 }
 
-long long nowMs() {
-    timespec ts {};
-    ::clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
-
 // Waits for the window's destruction or unmapping, at most `timeLimitMs`.
 void waitUntilGone(Display* display, Window window, int timeLimitMs) {
-    long long deadline = nowMs() + timeLimitMs;
+    long long deadline = monotonicMs() + timeLimitMs;
     while (true) {
         while (XPending(display)) {
             XEvent event;
@@ -123,7 +118,7 @@ void waitUntilGone(Display* display, Window window, int timeLimitMs) {
                 (event.type == UnmapNotify && event.xunmap.window == window))
                 return;
         }
-        long long left = deadline - nowMs();
+        long long left = deadline - monotonicMs();
         if (left <= 0) return;
         pollfd p {ConnectionNumber(display), POLLIN, 0};
         ::poll(&p, 1, int(left));
