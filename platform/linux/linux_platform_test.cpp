@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/linux/executable_path.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_instance_guard.h"
 #include "platform/linux/linux_program_output.h"
@@ -11,6 +12,17 @@
 
 namespace orvo {
 namespace {
+
+TEST(ExecutablePath, IsTheRunningProgramAndItsFolderEndsInASlash) {
+    std::string path = executablePath();
+    std::string folder = executableFolder();
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(path.substr(path.rfind('/') + 1), "orvo_platform_linux_tests");
+    EXPECT_EQ(folder, path.substr(0, path.rfind('/') + 1));
+    struct stat info {};
+    EXPECT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+}
 
 TEST(LinuxFileSystem, AtomicWriteReplacesTheFileAndKeepsItsPermissions) {
     test::TempDir dir;
