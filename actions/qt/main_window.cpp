@@ -172,7 +172,7 @@ QWidget* MainWindow::buildMainMenuPage() {
                             MainControl::CurrentFile);
     choices_[ChoiceField::Format] =
         addField(grid, 2,
-                 {"Label3", "F&ormat", "Edit4", "TeX format used to compile the main file: click to choose", "BitBtn4",
+                 {"Label3", "&Format", "Edit4", "TeX format used to compile the main file: click to choose", "BitBtn4",
                   "Choose a (La)TeX format"},
                  MainControl::FormatField, MainControl::FormatButton);
     choices_[ChoiceField::Editor] = addField(grid, 3,
@@ -205,19 +205,19 @@ QWidget* MainWindow::buildOutputPage() {
     auto* layout = new QHBoxLayout(page);
     auto* grid = new QGridLayout;
     choices_[ChoiceField::Viewer] = addField(
-        grid, 0, {"Label5", "Previewer", "Edit7", "DVI previewer: click to choose", "BitBtn7", "Choose previewer type"},
+        grid, 0, {"Label5", "Pre&viewer", "Edit7", "DVI previewer: click to choose", "BitBtn7", "Choose previewer type"},
         MainControl::Previewer);
     choices_[ChoiceField::Printer] = addField(
-        grid, 1, {"Label6", "Printer type", "Edit3", "Printer driver: click to choose", "BitBtn6", "Choose printer type"},
+        grid, 1, {"Label6", "Printer t&ype", "Edit3", "Printer driver: click to choose", "BitBtn6", "Choose printer type"},
         MainControl::PrinterType);
     choices_[ChoiceField::PrinterPort] =
         addField(grid, 2,
-                 {"Label7", "Print destination", "Edit6",
+                 {"Label7", "Print &destination", "Edit6",
                   "Port, file or script that receives the printer output: click to choose", "BitBtn5",
                   "Choose print destination"},
                  MainControl::PrintDestination);
     // The printer options are typed: the one free text field of the window.
-    auto* caption = new QLabel("Printer options");
+    auto* caption = new QLabel("Printer opt&ions");
     caption->setObjectName("Label8");
     auto* options = new QLineEdit;
     options->setObjectName("Edit9");
@@ -233,9 +233,9 @@ QWidget* MainWindow::buildOutputPage() {
     outputActions_ = new QGroupBox("Actions");
     outputActions_->setObjectName("GroupBox2");
     new QVBoxLayout(outputActions_);
-    addActionButton(outputActions_, "Button2", "Preview", MainControl::Preview)->setToolTip("Show DVI output ");
-    addActionButton(outputActions_, "Button4", "Print", MainControl::Print)->setToolTip("Print DVI output");
-    addActionButton(outputActions_, "RxSpeedButton2", "Edit log file", MainControl::LogFile)
+    addActionButton(outputActions_, "Button2", "&Preview", MainControl::Preview)->setToolTip("Show DVI output ");
+    addActionButton(outputActions_, "Button4", "P&rint", MainControl::Print)->setToolTip("Print DVI output");
+    addActionButton(outputActions_, "RxSpeedButton2", "Edit &log file", MainControl::LogFile)
         ->setToolTip("Edit the log file");
     static_cast<QVBoxLayout*>(outputActions_->layout())->addStretch();
     layout->addWidget(outputActions_);
@@ -248,15 +248,15 @@ QWidget* MainWindow::buildUtilitiesPage() {
     auto* grid = new QGridLayout(page);
     choices_[ChoiceField::BibTeXEditor] =
         addField(grid, 0,
-                 {"Label9", "BibTeX editor", "Edit8", "Editor for the BibTeX database: click to choose", "BitBtn9",
+                 {"Label9", "&BibTeX editor", "Edit8", "Editor for the BibTeX database: click to choose", "BitBtn9",
                   "Choose editor for BibTeX file"},
                  MainControl::BibTeXEditor);
     choices_[ChoiceField::SpellLanguage] =
         addField(grid, 1,
-                 {"Label10", "Spelling language", "edit5", "Language for spell-checking: click to choose", "BitBtn8",
+                 {"Label10", "&Spelling language", "edit5", "Language for spell-checking: click to choose", "BitBtn8",
                   "Choose language for spell-checking"},
                  MainControl::SpellLanguage);
-    auto* caption = new QLabel("Available utilities");
+    auto* caption = new QLabel("Available &utilities");
     caption->setObjectName("Label11");
     utilities_ = new QListWidget;
     utilities_->setObjectName("ListBox1");
@@ -309,7 +309,7 @@ QWidget* MainWindow::buildOptionsPage() {
     labels_[languages_] = caption;
     grid->addWidget(caption, 0, 0);
     grid->addWidget(languages_, 0, 1);
-    addOption(grid, 1, 0, "CheckBox4", "Stay on &top", ProgramOption::StayOnTop)
+    addOption(grid, 1, 0, "CheckBox4", "&Stay on top", ProgramOption::StayOnTop)
         ->setToolTip("Keep the Orvo window above all other windows");
 
     auto* full = new QRadioButton("&Full menu");
@@ -337,7 +337,7 @@ QWidget* MainWindow::buildOptionsPage() {
     auto* text = new QRadioButton("Te&xt");
     text->setObjectName("RadioButton3");
     text->setChecked(true);
-    auto* icons = new QRadioButton("Ico&ns");
+    auto* icons = new QRadioButton("&Icons");
     icons->setObjectName("RadioButton4");
     auto* looks = new QButtonGroup(screenOptions);
     looks->addButton(text);
@@ -352,7 +352,7 @@ QWidget* MainWindow::buildOptionsPage() {
         connect(speedbar, &QRadioButton::toggled, speedbarOnly, &QWidget::setVisible);
     }
 
-    auto* apply = new QPushButton("&Apply");
+    auto* apply = new QPushButton("A&pply");
     apply->setObjectName("Button9");
     apply->setToolTip("Apply selected screen options");
     grid->addWidget(apply, 5, 1, Qt::AlignRight);
@@ -366,11 +366,11 @@ QWidget* MainWindow::buildOptionsPage() {
     program->setObjectName("GroupBox3");
     auto* programGrid = new QGridLayout(program);
     addOption(programGrid, 0, 0, "CheckBox1", "Gra&b console output", ProgramOption::GrabConsoleOutput);
-    addOption(programGrid, 1, 0, "CheckBox2", "Always show console screen", ProgramOption::AlwaysShowConsole);
+    addOption(programGrid, 1, 0, "CheckBox2", "Always show &console screen", ProgramOption::AlwaysShowConsole);
     addOption(programGrid, 2, 0, "CheckBox3", "Replace &virtual fonts", ProgramOption::ReplaceVirtualFonts);
     addOption(programGrid, 3, 0, "CheckBox5", "Use gradient  in &window caption", ProgramOption::GradientCaption);
     addOption(programGrid, 4, 0, "CheckBox6", "Show on tas&kbar", ProgramOption::ShowOnTaskBar);
-    addOption(programGrid, 5, 0, "CheckBox7", "Show on tasktray", ProgramOption::ShowOnTaskTray);
+    addOption(programGrid, 5, 0, "CheckBox7", "Show on taskt&ray", ProgramOption::ShowOnTaskTray);
     programGrid->setRowStretch(6, 1);
     layout->addWidget(program, 1);
     return page;
