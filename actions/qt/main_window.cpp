@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "actions/qt/action_button.h"
 #include "actions/qt/action_control_filter.h"
 
 namespace orvo {
@@ -147,11 +148,11 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& na
 
 QPushButton* MainWindow::addActionButton(QGroupBox* group, const QString& name, const QString& caption,
                                          MainControl control) {
-    auto* button = new QPushButton(caption, group);
+    auto* button = new ActionButton(caption, group);
     button->setObjectName(name);
     button->setAutoDefault(false);
     controls_[button] = control;
-    filter_->addButton(button);
+    filter_->addActionButton(button);
     group->layout()->addWidget(button);
     return button;
 }
