@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
@@ -110,7 +111,23 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         if (onQuit) onQuit();
         else close();
     });
+    setReadingTabOrder();
     syncAccessibleNames();
+}
+
+// Tab follows what a reader of the window meets, not the order in which the
+// controls happen to be built: the page tabs, the page's fields with their
+// browse buttons, its action buttons, then Help and Quit. The controls of
+// the pages not shown are passed over.
+void MainWindow::setReadingTabOrder() {
+    QWidget* previous = pages_->tabBar();
+    auto follow = [&previous](QWidget* control) {
+        setTabOrder(previous, control);
+        previous = control;
+    };
+    for (QWidget* control : readingOrder_) follow(control);
+    follow(help_);
+    follow(quit_);
 }
 
 QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& names, MainControl control,
@@ -131,6 +148,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& na
     labels_[field] = caption;
     controls_[field] = control;
     filter_->addField(field);
+    readingOrder_.push_back(field);
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
     if (!buttonName.isEmpty()) {
@@ -141,6 +159,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& na
         browse->setFocusPolicy(Qt::StrongFocus);
         controls_[browse] = buttonControl.value_or(control);
         filter_->addButton(browse);
+        readingOrder_.push_back(browse);
         grid->addWidget(browse, row, 2);
     }
     return field;
@@ -153,6 +172,7 @@ QPushButton* MainWindow::addActionButton(QGroupBox* group, const QString& name, 
     button->setAutoDefault(false);
     controls_[button] = control;
     filter_->addActionButton(button);
+    readingOrder_.push_back(button);
     group->layout()->addWidget(button);
     return button;
 }
@@ -225,6 +245,7 @@ QWidget* MainWindow::buildOutputPage() {
     options->setToolTip("Options passed to the printer driver");
     caption->setBuddy(options);
     labels_[options] = caption;
+    readingOrder_.push_back(options);
     grid->addWidget(caption, 3, 0);
     grid->addWidget(options, 3, 1, 1, 2);
     choices_[ChoiceField::PrinterOptions] = options;
@@ -264,6 +285,7 @@ QWidget* MainWindow::buildUtilitiesPage() {
     utilities_->setToolTip("Click a utility to start it");
     caption->setBuddy(utilities_);
     labels_[utilities_] = caption;
+    readingOrder_.push_back(utilities_);
     grid->addWidget(caption, 2, 0, 1, 3);
     grid->addWidget(utilities_, 3, 0, 1, 3);
     grid->setRowStretch(3, 1);
@@ -286,6 +308,7 @@ QCheckBox* MainWindow::addOption(QGridLayout* grid, int row, int column, const Q
     auto* box = new QCheckBox(caption);
     box->setObjectName(name);
     options_[option] = box;
+    readingOrder_.push_back(box);
     grid->addWidget(box, row, column);
     connect(box, &QCheckBox::toggled, this, [this, option](bool on) {
         if (onOption) onOption(option, on);
@@ -308,6 +331,7 @@ QWidget* MainWindow::buildOptionsPage() {
     languages_->setToolTip("Language of menus, buttons and messages");
     caption->setBuddy(languages_);
     labels_[languages_] = caption;
+    readingOrder_.push_back(languages_);
     grid->addWidget(caption, 0, 0);
     grid->addWidget(languages_, 0, 1);
     addOption(grid, 1, 0, "CheckBox4", "&Stay on top", ProgramOption::StayOnTop)
@@ -322,6 +346,7 @@ QWidget* MainWindow::buildOptionsPage() {
     speedbar->setObjectName("RadioButton2");
     speedbar->setEnabled(false);
     speedbar->setToolTip("Shrink the window to a bar of ten buttons");
+    readingOrder_.insert(readingOrder_.end(), {full, speedbar});
     auto* faces = new QButtonGroup(screenOptions);
     faces->addButton(full);
     faces->addButton(speedbar);
@@ -340,6 +365,7 @@ QWidget* MainWindow::buildOptionsPage() {
     text->setChecked(true);
     auto* icons = new QRadioButton("&Icons");
     icons->setObjectName("RadioButton4");
+    readingOrder_.insert(readingOrder_.end(), {layouts, text, icons});
     auto* looks = new QButtonGroup(screenOptions);
     looks->addButton(text);
     looks->addButton(icons);
@@ -356,6 +382,7 @@ QWidget* MainWindow::buildOptionsPage() {
     auto* apply = new QPushButton("A&pply");
     apply->setObjectName("Button9");
     apply->setToolTip("Apply selected screen options");
+    readingOrder_.push_back(apply);
     grid->addWidget(apply, 5, 1, Qt::AlignRight);
     grid->setRowStretch(6, 1);
     connect(apply, &QPushButton::clicked, this, [this] {

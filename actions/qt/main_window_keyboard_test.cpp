@@ -1,12 +1,15 @@
 // How the keyboard reaches the main window's controls in each shipped
-// language: each label and button a page shows has a mnemonic no other
-// control beside it has.
+// language: Tab runs through a page in reading order, and each label and
+// button a page shows has a mnemonic no other control beside it has.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <algorithm>
 #include <map>
 
@@ -18,6 +21,47 @@ namespace orvo {
 namespace {
 
 constexpr const char* kLanguages[] = {"US.SCR", "DE.SCR"};
+
+TEST(MainWindowKeyboard, TabFollowsEachPagesReadingOrder) {
+    MainWindow window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    struct Case {
+        MainPage page;
+        QStringList order;  // after the page's tab, until the tab again
+    };
+    const QStringList helpAndQuit = {"BitBtnHelp", "BitBtnQuit"};
+    const Case cases[] = {
+        {MainPage::MainMenu,
+         QStringList {"Edit1", "BitBtn1", "Edit2", "BitBtn2", "Edit4", "BitBtn4", "EditEditor", "BitBtn3", "Button5",
+                      "Button1", "Button3", "SpeedButton5", "Button6", "Button8"} +
+             helpAndQuit},
+        {MainPage::Output,
+         QStringList {"Edit7", "BitBtn7", "Edit3", "BitBtn6", "Edit6", "BitBtn5", "Edit9", "Button2", "Button4",
+                      "RxSpeedButton2"} +
+             helpAndQuit},
+        {MainPage::Utilities, QStringList {"Edit8", "BitBtn9", "edit5", "BitBtn8", "ListBox1"} + helpAndQuit},
+        // The speedbar's face is not offered yet, its layout choices are hidden.
+        {MainPage::Options,
+         QStringList {"ComboBox1", "CheckBox4", "RadioButton1", "Button9", "CheckBox1", "CheckBox2", "CheckBox3",
+                      "CheckBox5", "CheckBox6", "CheckBox7"} +
+             helpAndQuit},
+    };
+    for (const Case& c : cases) {
+        window.selectPage(c.page);
+        pages->tabBar()->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int step = 0; step < 40 && QApplication::focusWidget() && reached.size() <= c.order.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == pages->tabBar()) break;
+            reached << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "(none)");
+        }
+        EXPECT_EQ(reached.join(' ').toStdString(), c.order.join(' ').toStdString()) << "page " << int(c.page);
+        EXPECT_EQ(QApplication::focusWidget(), pages->tabBar()) << "Tab comes round to the tabs on page " << int(c.page);
+    }
+}
 
 // A text with its mnemonic as one control shows it.
 struct Marked {
