@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeySequence>
 #include <QPushButton>
@@ -80,12 +81,13 @@ protected:
         windowActive = QTest::qWaitForWindowActive(&window);
     }
 
-    // What the logic started: jobs, hooks, the chooser and pop-up menus.
+    // What the logic started: jobs, hooks, the chooser, pop-up menus and file dialogs.
     std::vector<std::string> started() const {
         std::vector<std::string> all = jobs.calls;
         all.insert(all.end(), hooks.begin(), hooks.end());
         all.insert(all.end(), chooser.requests.size(), "chooser");
         all.insert(all.end(), menus.menus.size(), "menu");
+        all.insert(all.end(), ui.fileDialogs.size(), "fileDialog");
         return all;
     }
     void forget() {
@@ -93,10 +95,11 @@ protected:
         hooks.clear();
         chooser.requests.clear();
         menus.menus.clear();
+        ui.fileDialogs.clear();
         w.jobs.compileBusy = false;
     }
 
-    void press(QPushButton* button, Input input) {
+    void press(QAbstractButton* button, Input input) {
         QAccessibleActionInterface* accessible = QAccessible::queryAccessibleInterface(button)->actionInterface();
         switch (input) {
             case Input::AccessiblePress: return accessible->doAction(QAccessibleActionInterface::pressAction());
@@ -119,7 +122,7 @@ protected:
     // Presses and waits until the work started and the button is up again:
     // a mnemonic clicks after showing the button down for a moment, and a
     // second run would have been queued by then.
-    std::vector<std::string> startedBy(QPushButton* button, Input input) {
+    std::vector<std::string> startedBy(QAbstractButton* button, Input input) {
         forget();
         press(button, input);
         test::waitWithEvents([&] { return !started().empty() && !button->isDown(); }, 5000);
@@ -170,6 +173,27 @@ TEST_F(MainWindowInputTest, EachInputRunsTheActionOrItsAlternativeExactlyOnceInE
                 EXPECT_EQ(startedBy(button, input), std::vector<std::string> {expected})
                     << language << " " << row.button << " " << button->text().toStdString() << ": " << nameOf(input);
             }
+        }
+    }
+}
+
+TEST_F(MainWindowInputTest, ABrowseButtonChoosesOnceForTheAccessiblePressAndTheKeysAndMouse) {
+    struct Row {
+        const char* button;
+        MainPage page;
+        std::string action;
+    };
+    const Row rows[] = {
+        {"BitBtn1", MainPage::MainMenu, "fileDialog"},
+        {"BitBtn7", MainPage::Output, "chooser"},
+    };
+    for (const Row& row : rows) {
+        window.selectPage(row.page);
+        auto* button = window.findChild<QAbstractButton*>(row.button);
+        ASSERT_NE(button, nullptr) << row.button;
+        for (Input input : {Input::AccessiblePress, Input::Space, Input::LeftRelease}) {
+            EXPECT_EQ(startedBy(button, input), std::vector<std::string> {row.action})
+                << row.button << ": " << nameOf(input);
         }
     }
 }

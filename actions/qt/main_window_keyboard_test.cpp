@@ -59,7 +59,8 @@ TEST(MainWindowKeyboard, TabFollowsEachPagesReadingOrder) {
             reached << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "(none)");
         }
         EXPECT_EQ(reached.join(' ').toStdString(), c.order.join(' ').toStdString()) << "page " << int(c.page);
-        EXPECT_EQ(QApplication::focusWidget(), pages->tabBar()) << "Tab comes round to the tabs on page " << int(c.page);
+        EXPECT_EQ(QApplication::focusWidget(), pages->tabBar())
+            << "Tab comes round to the tabs on page " << int(c.page);
     }
 }
 
