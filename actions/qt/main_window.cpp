@@ -225,12 +225,16 @@ QWidget* MainWindow::buildOutputPage() {
     page->setObjectName("TabSheet2");
     auto* layout = new QHBoxLayout(page);
     auto* grid = new QGridLayout;
-    choices_[ChoiceField::Viewer] = addField(
-        grid, 0, {"Label5", "Pre&viewer", "Edit7", "DVI previewer: click to choose", "BitBtn7", "Choose previewer type"},
-        MainControl::Previewer);
-    choices_[ChoiceField::Printer] = addField(
-        grid, 1, {"Label6", "Printer t&ype", "Edit3", "Printer driver: click to choose", "BitBtn6", "Choose printer type"},
-        MainControl::PrinterType);
+    choices_[ChoiceField::Viewer] =
+        addField(grid, 0,
+                 {"Label5", "Pre&viewer", "Edit7", "DVI previewer: click to choose", "BitBtn7",
+                  "Choose previewer type"},
+                 MainControl::Previewer);
+    choices_[ChoiceField::Printer] =
+        addField(grid, 1,
+                 {"Label6", "Printer t&ype", "Edit3", "Printer driver: click to choose", "BitBtn6",
+                  "Choose printer type"},
+                 MainControl::PrinterType);
     choices_[ChoiceField::PrinterPort] =
         addField(grid, 2,
                  {"Label7", "Print &destination", "Edit6",
