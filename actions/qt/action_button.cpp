@@ -8,8 +8,8 @@ namespace orvo {
 
 ActionButton::ActionButton(const QString& text, QWidget* parent) : QPushButton(parent) {
     QAccessible::installFactory(accessibleActionButton);
-    // The text is set once this class is built: an accessibility query that
-    // setting it causes already finds the button's own interface.
+    // Qt may ask for the accessible interface when the text changes: set once
+    // this class is built, the text finds the button's own interface.
     setText(text);
 }
 
