@@ -5,28 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "core/main_window_shell.h"
-#include "core/utility_dialogs.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_user_interaction.h"
 #include "tests/fake_actions.h"
 #include "tests/fake_main_window_view.h"
+#include "tests/recording_ports.h"
 
 namespace orvo {
 namespace {
-
-// The printer options and the utilities as the buttons reach them, recorded
-// with the other work the buttons start.
-class StartedDialogs : public NullUtilityDialogs {
-public:
-    explicit StartedDialogs(std::vector<std::string>& started) : started_(started) {}
-    void openPrinterOptions() override { started_.push_back("printerOptions"); }
-    void dispatchUtility(const std::string& value) override { started_.push_back("utility " + value); }
-
-private:
-    std::vector<std::string>& started_;
-};
 
 class MainWindowLogicTest : public testing::Test {
 protected:
@@ -59,7 +47,7 @@ protected:
     FakeDesktop desktop;
     FakeJobActions jobs;
     std::vector<std::string> started;
-    StartedDialogs dialogs {started};
+    StartedUtilityDialogs dialogs {started};
     NullMainWindowShell shell;
     MainWindowLogic logic {w, view, actionsView, chooserView, {files, ui, desktop, dialogs, shell, &jobs}};
 };

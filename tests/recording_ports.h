@@ -79,6 +79,19 @@ public:
     }
 };
 
+// The printer options and the utilities as the main window's buttons reach
+// them, recorded with the rest of the work the buttons start:
+// "printerOptions", "utility <value>".
+class StartedUtilityDialogs : public NullUtilityDialogs {
+public:
+    explicit StartedUtilityDialogs(std::vector<std::string>& started) : started_(started) {}
+    void openPrinterOptions() override { started_.push_back("printerOptions"); }
+    void dispatchUtility(const std::string& value) override { started_.push_back("utility " + value); }
+
+private:
+    std::vector<std::string>& started_;
+};
+
 class RecordingHelpAndSupport : public HelpAndSupport, public CallLog {
 public:
     void loadTopics() override { record("loadTopics"); }

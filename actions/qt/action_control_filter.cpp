@@ -1,10 +1,13 @@
 #include "actions/qt/action_control_filter.h"
 
+#include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
+
+#include "actions/qt/action_button.h"
 
 namespace orvo {
 namespace {
@@ -46,9 +49,22 @@ MenuAnchor anchorAt(const QPoint& global) { return {global.x(), global.y()}; }
 ActionControlFilter::ActionControlFilter(QObject* parent, Activation activation)
     : QObject(parent), activation_(std::move(activation)) {}
 
-void ActionControlFilter::add(QWidget* control, bool field) {
-    controls_[control].field = field;
+void ActionControlFilter::add(QWidget* control, QAbstractButton* button) {
+    controls_[control].button = button;
     control->installEventFilter(this);
+}
+
+// The filter reads the mouse and the keys itself and keeps the button from
+// clicking on them, so a click comes from the other inputs only.
+void ActionControlFilter::addButton(QAbstractButton* button) {
+    add(button, button);
+    connect(button, &QAbstractButton::clicked, this, [this, button] { activateAtCentre(button, ButtonRole::Action); });
+}
+
+void ActionControlFilter::addActionButton(ActionButton* button) {
+    addButton(button);
+    connect(button, &ActionButton::alternativeRequested, this,
+            [this, button] { activateAtCentre(button, ButtonRole::Alternative); });
 }
 
 // The control finishes its own handling (a button shows itself released)
@@ -60,6 +76,10 @@ void ActionControlFilter::activateLater(QWidget* control, ButtonRole role, MenuA
             if (guarded) activation_(guarded, role, at);
         },
         Qt::QueuedConnection);
+}
+
+void ActionControlFilter::activateAtCentre(QWidget* control, ButtonRole role) {
+    activateLater(control, role, anchorAt(control->mapToGlobal(control->rect().center())));
 }
 
 bool ActionControlFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -81,17 +101,21 @@ bool ActionControlFilter::eventFilter(QObject* watched, QEvent* event) {
             bool inside = widget->rect().contains(mouse->position().toPoint());
             std::optional<ButtonRole> role = control.press.release(*button, inside);
             if (role) activateLater(widget, *role, anchorAt(mouse->globalPosition().toPoint()));
-            return role && *button != MouseButton::Left;
+            if (*button != MouseButton::Left) return role.has_value();
+            // Shown up before it reads the release, the button does not click.
+            if (control.button) control.button->setDown(false);
+            return false;
         }
         case QEvent::FocusOut: control.press.cancel(); return false;
         case QEvent::ContextMenu: return true;  // the menu key arrives as a key press
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (key->isAutoRepeat()) return false;
             KeyKind kind = keyKindOf(*key);
-            std::optional<ButtonRole> role = control.field ? fieldRoleOfKey(kind) : buttonRoleOfKey(kind);
+            // A held Space must not press the button for Qt to click on its release.
+            if (key->isAutoRepeat()) return control.button && kind == KeyKind::Activate;
+            std::optional<ButtonRole> role = control.button ? buttonRoleOfKey(kind) : fieldRoleOfKey(kind);
             if (!role) return false;
-            activateLater(widget, *role, anchorAt(widget->mapToGlobal(widget->rect().center())));
+            activateAtCentre(widget, *role);
             return true;
         }
         default: return false;

@@ -2,7 +2,10 @@
 // Reads the mouse and the keyboard on the main window's action buttons and
 // choice fields and reports each activation with its role: the release of
 // the pressed mouse button over the control, Space or Enter, the
-// context-menu key or Shift+F10. The controls' own context menus are off.
+// context-menu key or Shift+F10. Whatever else clicks a button (its
+// mnemonic, the press action of assistive technology) runs its action too,
+// and an action button's show-menu action its alternative. The controls'
+// own context menus are off.
 #include <QObject>
 #include <functional>
 #include <map>
@@ -10,9 +13,12 @@
 #include "actions/actions_view.h"
 #include "actions/button_press.h"
 
+class QAbstractButton;
 class QWidget;
 
 namespace orvo {
+
+class ActionButton;
 
 class ActionControlFilter : public QObject {
 public:
@@ -22,19 +28,23 @@ public:
 
     // A button takes Space and Enter as its left button; a field any key
     // but the navigation keys.
-    void addButton(QWidget* button) { add(button, false); }
-    void addField(QWidget* field) { add(field, true); }
+    void addButton(QAbstractButton* button);
+    void addActionButton(ActionButton* button);
+    void addField(QWidget* field) { add(field, nullptr); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Control {
-        bool field = false;
+        QAbstractButton* button = nullptr;  // none for a field
         ButtonPress press;
     };
-    void add(QWidget* control, bool field);
+    void add(QWidget* control, QAbstractButton* button);
     void activateLater(QWidget* control, ButtonRole role, MenuAnchor at);
+    // For the inputs that have no mouse position: a menu opens at the
+    // control's centre.
+    void activateAtCentre(QWidget* control, ButtonRole role);
 
     Activation activation_;
     std::map<QObject*, Control> controls_;

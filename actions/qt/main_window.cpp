@@ -16,11 +16,13 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "actions/qt/action_button.h"
 #include "actions/qt/action_control_filter.h"
 
 namespace orvo {
@@ -109,7 +111,23 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         if (onQuit) onQuit();
         else close();
     });
+    setReadingTabOrder();
     syncAccessibleNames();
+}
+
+// Tab follows what a reader of the window meets, not the order in which the
+// controls happen to be built: the page tabs, the page's fields with their
+// browse buttons, its action buttons, then Help and Quit. The controls of
+// the pages not shown are passed over.
+void MainWindow::setReadingTabOrder() {
+    QWidget* previous = pages_->tabBar();
+    auto follow = [&previous](QWidget* control) {
+        setTabOrder(previous, control);
+        previous = control;
+    };
+    for (QWidget* control : readingOrder_) follow(control);
+    follow(help_);
+    follow(quit_);
 }
 
 QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& names, MainControl control,
@@ -130,6 +148,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& na
     labels_[field] = caption;
     controls_[field] = control;
     filter_->addField(field);
+    readingOrder_.push_back(field);
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
     if (!buttonName.isEmpty()) {
@@ -140,6 +159,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& na
         browse->setFocusPolicy(Qt::StrongFocus);
         controls_[browse] = buttonControl.value_or(control);
         filter_->addButton(browse);
+        readingOrder_.push_back(browse);
         grid->addWidget(browse, row, 2);
     }
     return field;
@@ -147,11 +167,12 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, const FieldNames& na
 
 QPushButton* MainWindow::addActionButton(QGroupBox* group, const QString& name, const QString& caption,
                                          MainControl control) {
-    auto* button = new QPushButton(caption, group);
+    auto* button = new ActionButton(caption, group);
     button->setObjectName(name);
     button->setAutoDefault(false);
     controls_[button] = control;
-    filter_->addButton(button);
+    filter_->addActionButton(button);
+    readingOrder_.push_back(button);
     group->layout()->addWidget(button);
     return button;
 }
@@ -172,7 +193,7 @@ QWidget* MainWindow::buildMainMenuPage() {
                             MainControl::CurrentFile);
     choices_[ChoiceField::Format] =
         addField(grid, 2,
-                 {"Label3", "F&ormat", "Edit4", "TeX format used to compile the main file: click to choose", "BitBtn4",
+                 {"Label3", "&Format", "Edit4", "TeX format used to compile the main file: click to choose", "BitBtn4",
                   "Choose a (La)TeX format"},
                  MainControl::FormatField, MainControl::FormatButton);
     choices_[ChoiceField::Editor] = addField(grid, 3,
@@ -204,26 +225,31 @@ QWidget* MainWindow::buildOutputPage() {
     page->setObjectName("TabSheet2");
     auto* layout = new QHBoxLayout(page);
     auto* grid = new QGridLayout;
-    choices_[ChoiceField::Viewer] = addField(
-        grid, 0, {"Label5", "Previewer", "Edit7", "DVI previewer: click to choose", "BitBtn7", "Choose previewer type"},
-        MainControl::Previewer);
-    choices_[ChoiceField::Printer] = addField(
-        grid, 1, {"Label6", "Printer type", "Edit3", "Printer driver: click to choose", "BitBtn6", "Choose printer type"},
-        MainControl::PrinterType);
+    choices_[ChoiceField::Viewer] =
+        addField(grid, 0,
+                 {"Label5", "Pre&viewer", "Edit7", "DVI previewer: click to choose", "BitBtn7",
+                  "Choose previewer type"},
+                 MainControl::Previewer);
+    choices_[ChoiceField::Printer] =
+        addField(grid, 1,
+                 {"Label6", "Printer t&ype", "Edit3", "Printer driver: click to choose", "BitBtn6",
+                  "Choose printer type"},
+                 MainControl::PrinterType);
     choices_[ChoiceField::PrinterPort] =
         addField(grid, 2,
-                 {"Label7", "Print destination", "Edit6",
+                 {"Label7", "Print &destination", "Edit6",
                   "Port, file or script that receives the printer output: click to choose", "BitBtn5",
                   "Choose print destination"},
                  MainControl::PrintDestination);
     // The printer options are typed: the one free text field of the window.
-    auto* caption = new QLabel("Printer options");
+    auto* caption = new QLabel("Printer opt&ions");
     caption->setObjectName("Label8");
     auto* options = new QLineEdit;
     options->setObjectName("Edit9");
     options->setToolTip("Options passed to the printer driver");
     caption->setBuddy(options);
     labels_[options] = caption;
+    readingOrder_.push_back(options);
     grid->addWidget(caption, 3, 0);
     grid->addWidget(options, 3, 1, 1, 2);
     choices_[ChoiceField::PrinterOptions] = options;
@@ -233,9 +259,9 @@ QWidget* MainWindow::buildOutputPage() {
     outputActions_ = new QGroupBox("Actions");
     outputActions_->setObjectName("GroupBox2");
     new QVBoxLayout(outputActions_);
-    addActionButton(outputActions_, "Button2", "Preview", MainControl::Preview)->setToolTip("Show DVI output ");
-    addActionButton(outputActions_, "Button4", "Print", MainControl::Print)->setToolTip("Print DVI output");
-    addActionButton(outputActions_, "RxSpeedButton2", "Edit log file", MainControl::LogFile)
+    addActionButton(outputActions_, "Button2", "&Preview", MainControl::Preview)->setToolTip("Show DVI output ");
+    addActionButton(outputActions_, "Button4", "P&rint", MainControl::Print)->setToolTip("Print DVI output");
+    addActionButton(outputActions_, "RxSpeedButton2", "Edit &log file", MainControl::LogFile)
         ->setToolTip("Edit the log file");
     static_cast<QVBoxLayout*>(outputActions_->layout())->addStretch();
     layout->addWidget(outputActions_);
@@ -248,21 +274,22 @@ QWidget* MainWindow::buildUtilitiesPage() {
     auto* grid = new QGridLayout(page);
     choices_[ChoiceField::BibTeXEditor] =
         addField(grid, 0,
-                 {"Label9", "BibTeX editor", "Edit8", "Editor for the BibTeX database: click to choose", "BitBtn9",
+                 {"Label9", "&BibTeX editor", "Edit8", "Editor for the BibTeX database: click to choose", "BitBtn9",
                   "Choose editor for BibTeX file"},
                  MainControl::BibTeXEditor);
     choices_[ChoiceField::SpellLanguage] =
         addField(grid, 1,
-                 {"Label10", "Spelling language", "edit5", "Language for spell-checking: click to choose", "BitBtn8",
+                 {"Label10", "&Spelling language", "edit5", "Language for spell-checking: click to choose", "BitBtn8",
                   "Choose language for spell-checking"},
                  MainControl::SpellLanguage);
-    auto* caption = new QLabel("Available utilities");
+    auto* caption = new QLabel("Available &utilities");
     caption->setObjectName("Label11");
     utilities_ = new QListWidget;
     utilities_->setObjectName("ListBox1");
     utilities_->setToolTip("Click a utility to start it");
     caption->setBuddy(utilities_);
     labels_[utilities_] = caption;
+    readingOrder_.push_back(utilities_);
     grid->addWidget(caption, 2, 0, 1, 3);
     grid->addWidget(utilities_, 3, 0, 1, 3);
     grid->setRowStretch(3, 1);
@@ -285,6 +312,7 @@ QCheckBox* MainWindow::addOption(QGridLayout* grid, int row, int column, const Q
     auto* box = new QCheckBox(caption);
     box->setObjectName(name);
     options_[option] = box;
+    readingOrder_.push_back(box);
     grid->addWidget(box, row, column);
     connect(box, &QCheckBox::toggled, this, [this, option](bool on) {
         if (onOption) onOption(option, on);
@@ -307,9 +335,10 @@ QWidget* MainWindow::buildOptionsPage() {
     languages_->setToolTip("Language of menus, buttons and messages");
     caption->setBuddy(languages_);
     labels_[languages_] = caption;
+    readingOrder_.push_back(languages_);
     grid->addWidget(caption, 0, 0);
     grid->addWidget(languages_, 0, 1);
-    addOption(grid, 1, 0, "CheckBox4", "Stay on &top", ProgramOption::StayOnTop)
+    addOption(grid, 1, 0, "CheckBox4", "&Stay on top", ProgramOption::StayOnTop)
         ->setToolTip("Keep the Orvo window above all other windows");
 
     auto* full = new QRadioButton("&Full menu");
@@ -321,6 +350,7 @@ QWidget* MainWindow::buildOptionsPage() {
     speedbar->setObjectName("RadioButton2");
     speedbar->setEnabled(false);
     speedbar->setToolTip("Shrink the window to a bar of ten buttons");
+    readingOrder_.insert(readingOrder_.end(), {full, speedbar});
     auto* faces = new QButtonGroup(screenOptions);
     faces->addButton(full);
     faces->addButton(speedbar);
@@ -337,8 +367,9 @@ QWidget* MainWindow::buildOptionsPage() {
     auto* text = new QRadioButton("Te&xt");
     text->setObjectName("RadioButton3");
     text->setChecked(true);
-    auto* icons = new QRadioButton("Ico&ns");
+    auto* icons = new QRadioButton("&Icons");
     icons->setObjectName("RadioButton4");
+    readingOrder_.insert(readingOrder_.end(), {layouts, text, icons});
     auto* looks = new QButtonGroup(screenOptions);
     looks->addButton(text);
     looks->addButton(icons);
@@ -352,9 +383,10 @@ QWidget* MainWindow::buildOptionsPage() {
         connect(speedbar, &QRadioButton::toggled, speedbarOnly, &QWidget::setVisible);
     }
 
-    auto* apply = new QPushButton("&Apply");
+    auto* apply = new QPushButton("A&pply");
     apply->setObjectName("Button9");
     apply->setToolTip("Apply selected screen options");
+    readingOrder_.push_back(apply);
     grid->addWidget(apply, 5, 1, Qt::AlignRight);
     grid->setRowStretch(6, 1);
     connect(apply, &QPushButton::clicked, this, [this] {
@@ -366,11 +398,11 @@ QWidget* MainWindow::buildOptionsPage() {
     program->setObjectName("GroupBox3");
     auto* programGrid = new QGridLayout(program);
     addOption(programGrid, 0, 0, "CheckBox1", "Gra&b console output", ProgramOption::GrabConsoleOutput);
-    addOption(programGrid, 1, 0, "CheckBox2", "Always show console screen", ProgramOption::AlwaysShowConsole);
+    addOption(programGrid, 1, 0, "CheckBox2", "Always show &console screen", ProgramOption::AlwaysShowConsole);
     addOption(programGrid, 2, 0, "CheckBox3", "Replace &virtual fonts", ProgramOption::ReplaceVirtualFonts);
     addOption(programGrid, 3, 0, "CheckBox5", "Use gradient  in &window caption", ProgramOption::GradientCaption);
     addOption(programGrid, 4, 0, "CheckBox6", "Show on tas&kbar", ProgramOption::ShowOnTaskBar);
-    addOption(programGrid, 5, 0, "CheckBox7", "Show on tasktray", ProgramOption::ShowOnTaskTray);
+    addOption(programGrid, 5, 0, "CheckBox7", "Show on taskt&ray", ProgramOption::ShowOnTaskTray);
     programGrid->setRowStretch(6, 1);
     layout->addWidget(program, 1);
     return page;

@@ -122,6 +122,7 @@ private:
     QCheckBox* addOption(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
                          ProgramOption option);
     void activated(QWidget* control, ButtonRole role, MenuAnchor at);
+    void setReadingTabOrder();
 
     QTabWidget* pages_ = nullptr;
     QLineEdit* mainFile_ = nullptr;
@@ -135,6 +136,8 @@ private:
     std::map<ProgramOption, QCheckBox*> options_;
     std::map<QWidget*, MainControl> controls_;
     std::map<QWidget*, QLabel*> labels_;
+    // The focusable controls of every page, each page in reading order.
+    std::vector<QWidget*> readingOrder_;
     ActionControlFilter* filter_ = nullptr;
     TextTarget textTarget_ {this};
     int helpContext_ = 0;
