@@ -1,10 +1,14 @@
 # Shared helpers of Orvo's batch scripts, sourced by each of them:
-#   . "$(dirname "$0")/orvoscripts.sh"
+#   case $0 in */*) . "${0%/*}/orvoscripts.sh" ;; *) . ./orvoscripts.sh ;; esac
 # POSIX sh. Every file name is handled as one quoted word: nothing in a name
 # is expanded or run. Each script prints what it runs, so the console
-# window shows it.
+# window shows it. A compile is the common job: its helpers set `orvo_value`
+# instead of printing, so it starts no subshell and no program but TeX's.
 
-orvo_dir=$(dirname -- "$0")
+case $0 in
+    */*) orvo_dir=${0%/*}; orvo_dir=${orvo_dir:-/} ;;
+    *) orvo_dir=. ;;
+esac
 
 # Prints a command line as it runs, quoting words that hold anything
 # special.
@@ -44,54 +48,62 @@ orvo_cmd() {
 
 # The file the workbench means by a derived name: the name itself when it
 # exists, else a file of the same folder whose name differs only in case
-# (TeX writes paper.dvi, the workbench says PAPER.DVI). Prints the name
-# unchanged and returns 1 when there is none.
-orvo_find_file() {
-    if [ -e "$1" ]; then
-        printf '%s\n' "$1"
-        return 0
-    fi
-    _find_dir=$(dirname -- "$1")
-    _find_pattern=$(basename -- "$1" | sed 's/[][*?\\]/\\&/g')
+# (TeX writes paper.dvi, the workbench says PAPER.DVI). Sets `orvo_value` to
+# the name found, or to the name unchanged and returns 1 when there is none.
+orvo_set_found_file() {
+    orvo_value=$1
+    [ -e "$1" ] && return 0
+    case $1 in
+        */*) _find_dir=${1%/*}; _find_dir=${_find_dir:-/} ;;
+        *) _find_dir=. ;;
+    esac
+    _find_pattern=$(printf '%s\n' "${1##*/}" | sed 's/[][*?\\]/\\&/g')
     _find_found=$(find "$_find_dir" -mindepth 1 -maxdepth 1 -iname "$_find_pattern" -print 2>/dev/null | head -n 1)
-    if [ -n "$_find_found" ]; then
-        printf '%s\n' "$_find_found"
-        return 0
-    fi
-    printf '%s\n' "$1"
-    return 1
+    [ -n "$_find_found" ] || return 1
+    orvo_value=$_find_found
+}
+# The same, printed.
+orvo_find_file() {
+    orvo_set_found_file "$1"
+    _find_status=$?
+    printf '%s\n' "$orvo_value"
+    return "$_find_status"
 }
 
 # The name without its extension (the folder stays): what TeX calls the job.
-orvo_base() {
+orvo_set_base() {
     case ${1##*/} in
-        *.*) printf '%s\n' "${1%.*}" ;;
-        *) printf '%s\n' "$1" ;;
+        *.*) orvo_value=${1%.*} ;;
+        *) orvo_value=$1 ;;
     esac
+}
+orvo_base() {
+    orvo_set_base "$1"
+    printf '%s\n' "$orvo_value"
 }
 
 # A format entry's program: a leading "&web2cbin" (any case) stands for the
 # distribution's program folder UTILSDIR, or for PATH when that is not set.
-orvo_program() {
+orvo_set_program() {
     case $1 in
         [\&][Ww][Ee][Bb]2[Cc][Bb][Ii][Nn]*)
             _program_name=${1#?????????}
             _program_name=${_program_name#/}
             if [ -n "${UTILSDIR:-}" ] && [ -x "${UTILSDIR%/}/$_program_name" ]; then
-                printf '%s\n' "${UTILSDIR%/}/$_program_name"
+                orvo_value=${UTILSDIR%/}/$_program_name
             else
-                printf '%s\n' "$_program_name"
+                orvo_value=$_program_name
             fi ;;
-        *) printf '%s\n' "$1" ;;
+        *) orvo_value=$1 ;;
     esac
 }
 
 # The main file as TeX's first input line: a name with blanks, or one that
 # TeX would take for an option, a format or a command, in TeX's quotes.
-orvo_tex_name() {
+orvo_set_tex_name() {
     case $1 in
-        *[[:space:]]* | -* | [\&\\*]*) printf '"%s"\n' "$1" ;;
-        *) printf '%s\n' "$1" ;;
+        *[[:space:]]* | -* | [\&\\*]*) orvo_value="\"$1\"" ;;
+        *) orvo_value=$1 ;;
     esac
 }
 
@@ -102,16 +114,20 @@ orvo_compile() {
     _compile_file=$1
     shift
     [ $# -gt 0 ] || orvo_usage "no format command for $_compile_file"
-    _compile_program=$(orvo_program "$1")
+    orvo_set_program "$1"
+    _compile_program=$orvo_value
     shift
-    _compile_input=$(orvo_tex_name "$_compile_file")
-    _compile_job=$(orvo_base "${_compile_file##*/}")
+    orvo_set_tex_name "$_compile_file"
+    _compile_input=$orvo_value
+    orvo_set_base "${_compile_file##*/}"
+    _compile_job=$orvo_value
     _compile_run=1
     while :; do
         orvo_run "$_compile_program" "$@" "$_compile_input"
         _compile_status=$?
         [ "$_compile_status" -eq 0 ] && [ "$_compile_run" -lt 3 ] || break
-        _compile_log=$(orvo_find_file "$_compile_job.log") || break
+        orvo_set_found_file "$_compile_job.log" || break
+        _compile_log=$orvo_value
         grep -q -i -E 'rerun to get|rerun latex|please rerun' "$_compile_log" || break
         _compile_run=$((_compile_run + 1))
         printf '%s\n' "The log asks for another run: run $_compile_run of 3."
@@ -125,7 +141,10 @@ orvo_devirtualize() {
         printf '%s\n' "No DVI file $1 to devirtualize."
         return 1
     fi
-    _devirt_tmp="$(dirname -- "$_devirt_dvi")/_orvo_devirt_$$.dvi"
+    case $_devirt_dvi in
+        */*) _devirt_tmp="${_devirt_dvi%/*}/_orvo_devirt_$$.dvi" ;;
+        *) _devirt_tmp="./_orvo_devirt_$$.dvi" ;;
+    esac
     if orvo_run dvicopy "$_devirt_dvi" "$_devirt_tmp"; then
         mv -f -- "$_devirt_tmp" "$_devirt_dvi"
     else
