@@ -267,11 +267,16 @@ ChildStart start(Plan& plan) {
 
     // No handler of the workbench's may run in the child before it has put
     // the dispositions back; _Fork runs no fork handlers either (the child
-    // touches no state of the other threads).
+    // touches no state of the other threads). A program started at once
+    // shares the workbench's memory until its exec, as posix_spawn does:
+    // copying the page tables of a large workbench cost more than the start
+    // itself. The child only makes system calls and writes the status pipe
+    // until then, and this thread waits for it.
     sigset_t all, previous;
     sigfillset(&all);
     ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    pid_t pid = ::_Fork();
+    bool sharesMemory = !options.detach && !plan.body;
+    pid_t pid = sharesMemory ? ::vfork() : ::_Fork();
     if (pid == 0) runChild(plan);
     int forkError = errno;
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
