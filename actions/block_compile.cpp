@@ -76,9 +76,11 @@ std::string blockSettingsText(const Workbench& w, std::size_t startLine) {
            "BLOCKLINENUMBER=" + w.block.lineNumber + kLineEnd + "BLOCKFILENAME=" + w.block.fileName + kLineEnd;
 }
 
-std::string blockCompileCommand(const Workbench& w) {
-    return scriptCall(w, "BLCKCOMP") + " " + quoteWordIfNeeded(w.MainFileName) +
-           (w.AlwaysDevirtualize ? " DEVIRT" : " NODEVIRT") + " " + w.FormatName;
+JobCommand blockCompileCommand(const Workbench& w) {
+    MarkedTemplate format = takeMarkers(w.FormatName);
+    return {scriptCall(w, "BLCKCOMP") + " " + quoteWordIfNeeded(w.MainFileName) +
+                (w.AlwaysDevirtualize ? " DEVIRT" : " NODEVIRT") + " " + format.text,
+            format};
 }
 
 BlockCompile::BlockCompile(Workbench& workbench, BlockCompileServices services)

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "jobs/job_command.h"
+
 namespace orvo {
 
 class Clipboard;
@@ -57,8 +59,9 @@ Preamble readPreamble(const std::string& mainFileText, const std::string& blockM
 std::string blockDumpText(const Preamble& preamble, const std::string& block, const std::string& endMarker);
 std::string blockSettingsText(const Workbench& workbench, std::size_t startLine);
 
-// The BLCKCOMP call: script, main file, DEVIRT or NODEVIRT, format.
-std::string blockCompileCommand(const Workbench& workbench);
+// The BLCKCOMP call: script, main file, DEVIRT or NODEVIRT, the format entry
+// without its markers, which decide the capture.
+JobCommand blockCompileCommand(const Workbench& workbench);
 
 class BlockCompile {
 public:

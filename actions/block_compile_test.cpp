@@ -136,7 +136,7 @@ TEST_F(BlockCompileTest, AnUnreadableMainFileOrAFailedWriteStartsNothing) {
 
 TEST_F(BlockCompileTest, TheViewerSettingAndTheDevirtualizeArgument) {
     w.AlwaysDevirtualize = true;
-    EXPECT_EQ(blockCompileCommand(w), "/opt/orvo/BLCKCOMP.BTM PAPER.TEX DEVIRT LATEX");
+    EXPECT_EQ(blockCompileCommand(w).line, "/opt/orvo/BLCKCOMP.BTM PAPER.TEX DEVIRT LATEX");
     struct Case {
         const char* viewer;
         const char* setting;

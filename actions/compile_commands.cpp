@@ -20,17 +20,20 @@ std::string devirtualizeFlag(const Workbench& w) { return w.AlwaysDevirtualize ?
 
 bool hasCustomCompileScript(const Workbench& w) { return hasFourDosMarker(w.FormatName); }
 
-std::string customCompileCommand(const Workbench& w) {
-    std::string script = stripFourDosMarker(w.FormatName);
-    return inBatchFolder(w, script) + " " + mainFileWord(w) + devirtualizeFlag(w);
+JobCommand customCompileCommand(const Workbench& w) {
+    MarkedTemplate script = takeMarkers(w.FormatName);
+    return {inBatchFolder(w, script.text) + " " + mainFileWord(w) + devirtualizeFlag(w), script};
 }
 
-std::string scriptModeCommand(const Workbench& w) {
+JobCommand scriptModeCommand(const Workbench& w) {
     if (hasCustomCompileScript(w)) return customCompileCommand(w);
-    return scriptCall(w, "COMPILER") + " " + mainFileWord(w) + devirtualizeFlag(w) + " " + w.FormatName;
+    MarkedTemplate format = takeMarkers(w.FormatName);
+    return {scriptCall(w, "COMPILER") + " " + mainFileWord(w) + devirtualizeFlag(w) + " " + format.text, format};
 }
 
-std::string formatCommand(const Workbench& w) { return expandFormatWeb2cPrefix(w.FormatName, w.Web2cBINDir); }
+std::string formatCommand(const Workbench& w) {
+    return expandFormatWeb2cPrefix(takeMarkers(w.FormatName).text, w.Web2cBINDir);
+}
 
 std::string directCompileLine(const Workbench& w) { return formatCommand(w) + " " + quoteWord(w.MainFileName); }
 

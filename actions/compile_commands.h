@@ -4,6 +4,8 @@
 // the compile runs in the main folder.
 #include <string>
 
+#include "jobs/job_command.h"
+
 namespace orvo {
 
 struct Workbench;
@@ -15,13 +17,14 @@ std::string devirtualizeFlag(const Workbench& workbench);
 bool hasCustomCompileScript(const Workbench& workbench);
 // That script (with `OrvoBTMDir` in front when it has no folder), a blank,
 // the main file and the devirtualize flag.
-std::string customCompileCommand(const Workbench& workbench);
+JobCommand customCompileCommand(const Workbench& workbench);
 
 // COMPILER in the batch folder, the main file, the devirtualize flag, a
-// blank and the format entry as it stands; or the custom compile command.
-std::string scriptModeCommand(const Workbench& workbench);
+// blank and the format entry without its markers; or the custom compile
+// command. The format entry's markers decide the capture.
+JobCommand scriptModeCommand(const Workbench& workbench);
 
-// The format entry with its "&web2cbin" prefix expanded.
+// The format entry without its markers, its "&web2cbin" prefix expanded.
 std::string formatCommand(const Workbench& workbench);
 // The format command and the main file in double quotes.
 std::string directCompileLine(const Workbench& workbench);

@@ -104,12 +104,12 @@ void MainFileActions::compileInConsole(ConsolePort& console) {
     devirtualizeAfterCompile();
 }
 
-void MainFileActions::runToEnd(const std::string& command) {
+void MainFileActions::runToEnd(const JobCommand& command) {
     Workbench& w = workbench_;
     ConsolePort* console = services_.console;
-    std::string job = trim(stripFourDosMarker(command));
-    if (!console || !w.RunDosWindow || hasNoRedirMarker(job)) {
-        services_.launcher.run(job, true);
+    std::string job = trim(command.line);
+    if (!console || !w.RunDosWindow || !command.captured) {
+        services_.launcher.run(command, true);
         return;
     }
     if (!console->exists()) console->ensureCreated();
@@ -147,7 +147,7 @@ void MainFileActions::preview() {
     std::string command = previewCommand(w);
     services_.launcher.changeFolder(w.mainPath);
     w.jobs.originatingDialog = kMainWindowNumber;
-    if (isScriptKind(entryKind(w.Viewer)) || hasFourDosMarker(w.Viewer)) services_.launcher.run(command, false);
+    if (previewerNeedsCommandProcessor(w)) services_.launcher.run({command, takeMarkers(w.Viewer)}, false);
     else services_.launcher.startDirect(command, false);
     services_.shell.hideTaskBarButton();
 }
@@ -170,10 +170,11 @@ void MainFileActions::print() {
         return;
     }
     bool throughCommandProcessor = printerNeedsCommandProcessor(w);
+    MarkedTemplate printer = takeMarkers(w.Printer);
     for (int copy = 0; copy < std::max(1, w.printerSettings.printRepetitions); ++copy) {
         services_.launcher.changeFolder(folderOf(*dvi));
         std::string command = printCommand(w, tail, *dvi);
-        if (throughCommandProcessor) services_.launcher.run(command, false);
+        if (throughCommandProcessor) services_.launcher.run({command, printer}, false);
         else services_.launcher.startDirect(command, false);
     }
     services_.shell.hideTaskBarButton();

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/job_actions.h"
+#include "jobs/job_command.h"
 
 namespace orvo {
 
@@ -72,7 +73,7 @@ private:
     void compileInConsole(ConsolePort& console);
     // Runs `command` through the command processor and returns once it has
     // ended: modally in the console window when output is captured.
-    void runToEnd(const std::string& command);
+    void runToEnd(const JobCommand& command);
     void devirtualizeAfterCompile();
     // COMSPEC and "/c", the command processor of the direct compile.
     std::string directCommandProcessor() const;

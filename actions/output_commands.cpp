@@ -19,7 +19,9 @@ std::string programEntry(const Workbench& w, const std::string& entry) {
 
 std::string previewArgument(const Workbench& w) { return quoteWord(w.mainPath + baseName(w.MainFileName)); }
 
-std::string previewCommand(const Workbench& w) { return programEntry(w, w.Viewer) + " " + previewArgument(w); }
+std::string previewCommand(const Workbench& w) {
+    return programEntry(w, takeMarkers(w.Viewer).text) + " " + previewArgument(w);
+}
 
 std::string printOptionTail(const PrintOptionInputs& in) {
     std::string destination = trim(in.destination);
@@ -48,11 +50,17 @@ std::string stripSpaces(std::string_view tail, std::string_view destination) {
 }
 
 std::string printCommand(const Workbench& w, std::string_view optionTail, std::string_view dviFile) {
-    return programEntry(w, w.Printer) + " " + std::string(optionTail) + " " + quoteWord(dviFile);
+    return programEntry(w, takeMarkers(w.Printer).text) + " " + std::string(optionTail) + " " + quoteWord(dviFile);
 }
 
 bool printerNeedsCommandProcessor(const Workbench& w) {
-    return isScriptKind(entryKind(w.Printer)) || hasFourDosMarker(w.Printer) || hasNoRedirMarker(w.Printer);
+    MarkedTemplate printer = takeMarkers(w.Printer);
+    return isScriptKind(entryKind(w.Printer)) || printer.fourDos || printer.noRedir;
+}
+
+bool previewerNeedsCommandProcessor(const Workbench& w) {
+    MarkedTemplate viewer = takeMarkers(w.Viewer);
+    return isScriptKind(entryKind(w.Viewer)) || viewer.fourDos || viewer.noRedir;
 }
 
 }  // namespace orvo

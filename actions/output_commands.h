@@ -12,8 +12,8 @@ struct Workbench;
 // ".dvi" themselves.
 std::string previewArgument(const Workbench& workbench);
 
-// `Viewer` (from the batch folder when it is a script without a folder), a
-// blank and the preview argument.
+// `Viewer` without its markers (from the batch folder when it is a script
+// without a folder), a blank and the preview argument.
 std::string previewCommand(const Workbench& workbench);
 
 struct PrintOptionInputs {
@@ -35,12 +35,15 @@ std::string printOptionTail(const PrintOptionInputs& inputs);
 // The destination itself is left as it is; without one nothing is deleted.
 std::string stripSpaces(std::string_view tail, std::string_view destination);
 
-// `Printer` (from the batch folder when it is a script without a folder),
-// a blank, the option tail, a blank and `dviFile` in double quotes.
+// `Printer` without its markers (from the batch folder when it is a script
+// without a folder), a blank, the option tail, a blank and `dviFile` in
+// double quotes.
 std::string printCommand(const Workbench& workbench, std::string_view optionTail, std::string_view dviFile);
 
 // A printer that is a script, or marked "&4DOS" or "&NOREDIR", goes
 // through the command processor; any other starts directly.
 bool printerNeedsCommandProcessor(const Workbench& workbench);
+// The same for `Viewer`.
+bool previewerNeedsCommandProcessor(const Workbench& workbench);
 
 }  // namespace orvo

@@ -15,7 +15,8 @@ namespace orvo {
 namespace {
 
 void runScript(Workbench& w, const DestinationServices& s, const std::string& script) {
-    std::string path = trim(stripFourDosMarker(script));
+    // `script` is a file found on disk: a path, never searched for markers.
+    std::string path = trim(script);
     std::string command = quoteWordIfNeeded(path);
     if (!s.console) {
         s.launcher.startDirect(commandProcessorLine(w, command), true);
@@ -43,7 +44,7 @@ std::string firstLine(const std::string& text) {
 }  // namespace
 
 std::string destinationScriptPath(const Workbench& w) {
-    std::string path = trim(w.PrinterPort);
+    std::string path = takeMarkers(w.PrinterPort).text;
     if (folderOf(path).empty()) path = w.OrvoSelectionsOptionsDir + path;
     path = expandDestinationPlaceholders(path, w.OrvoBTMDir, w.Web2cBINDir, w.OrvoSelectionsOptionsDir);
     // "&ORVOBTMDIR/PRNQUEUE.BTM": the folder already ends in '/'.

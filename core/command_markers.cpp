@@ -40,4 +40,13 @@ std::string stripFourDosAndNoRedir(std::string_view command) {
     return trim(std::string_view(stripped).substr(at + kNoRedir.size()));
 }
 
+MarkedTemplate takeMarkers(std::string_view templateText) {
+    MarkedTemplate marked;
+    marked.fourDos = hasFourDosMarker(templateText);
+    marked.text = trim(stripFourDosMarker(templateText));
+    marked.noRedir = hasNoRedirMarker(marked.text);
+    if (marked.noRedir) marked.text = stripNoRedirMarker(marked.text);
+    return marked;
+}
+
 }  // namespace orvo

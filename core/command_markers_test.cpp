@@ -66,5 +66,29 @@ TEST(NoRedirMarker, PrinterStripRemovesBothMarkersInEitherOrder) {
     for (const TextCase& c : cases) EXPECT_EQ(stripFourDosAndNoRedir(c.input), c.expected) << c.input;
 }
 
+TEST(TakeMarkers, TakesBothMarkersOutOfATemplateAndSaysWhatTheyDecided) {
+    struct Case {
+        const char* templateText;
+        const char* text;
+        bool fourDos;
+        bool noRedir;
+    };
+    const Case cases[] = {
+        {"dvips -Pcmz", "dvips -Pcmz", false, false},
+        {"&4DOS dvilj4.BTM", "dvilj4.BTM", true, false},
+        {"&NOREDIR dvips", "dvips", false, true},
+        {"&noredir\tdvips x", "dvips x", false, true},
+        {"ignored &4dos &NOREDIR tool -a ", "tool -a", true, true},
+        {"&NOREDIR &4DOS tool", "tool", true, false},  // the text before "&4DOS" goes, its marker with it
+        {"", "", false, false},
+    };
+    for (const Case& c : cases) {
+        MarkedTemplate marked = takeMarkers(c.templateText);
+        EXPECT_EQ(marked.text, c.text) << c.templateText;
+        EXPECT_EQ(marked.fourDos, c.fourDos) << c.templateText;
+        EXPECT_EQ(marked.noRedir, c.noRedir) << c.templateText;
+    }
+}
+
 }  // namespace
 }  // namespace orvo

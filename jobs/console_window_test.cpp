@@ -179,6 +179,22 @@ TEST_F(ConsoleWindowTest, TypingHaltInAnyCaseClosesTheWindowAndStopsTheJob) {
     EXPECT_EQ(starter.starts.back().argv, (std::vector<std::string> {"halt", "now"}));
 }
 
+TEST_F(ConsoleWindowTest, ATypedLineIsStartedAsTypedWithTheMarkersTextInIt) {
+    using Words = std::vector<std::string>;
+    created();
+    const std::pair<const char*, Words> typed[] = {
+        {"latex \"x&4DOS evil.btm .tex\"", {"latex", "x&4DOS evil.btm .tex"}},
+        {"&NOREDIR dvips y.dvi", {"&NOREDIR", "dvips", "y.dvi"}},
+    };
+    for (const auto& [line, argv] : typed) {
+        console.submitInput(line);
+        EXPECT_EQ(starter.starts.back().argv, argv) << line;
+        EXPECT_TRUE(console.jobRunning()) << line << ": it runs here, in the console";
+        console.submitInput("HALT");
+    }
+    EXPECT_TRUE(runOperations.empty());
+}
+
 TEST_F(ConsoleWindowTest, TheEndOfAJobClosesTheWindowOrKeepsItOpenAndBringsTheDialogBack) {
     struct Case {
         bool alwaysShow;

@@ -1,6 +1,5 @@
 #include "jobs/launcher.h"
 
-#include "core/command_markers.h"
 #include "core/text.h"
 #include "core/workbench.h"
 #include "core/command_words.h"
@@ -20,13 +19,9 @@ std::string commandProcessorLine(const Workbench& workbench, std::string_view co
 
 Launcher::Launcher(Workbench& workbench, LaunchServices services) : workbench_(workbench), services_(services) {}
 
-void Launcher::run(std::string_view command, bool wait) {
-    std::string job = trim(stripFourDosMarker(command));
-    bool capture = workbench_.RunDosWindow;
-    if (hasNoRedirMarker(job)) {
-        job = stripNoRedirMarker(job);
-        capture = false;
-    }
+void Launcher::run(const JobCommand& command, bool wait) {
+    std::string job = trim(command.line);
+    bool capture = workbench_.RunDosWindow && command.captured;
     if (capture && services_.console) {
         runInConsole(job, wait);
         return;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "jobs/job_command.h"
+
 namespace orvo {
 
 class ConsolePort;
@@ -40,13 +42,13 @@ public:
     // Plugs in the console window once it exists.
     void setConsole(ConsolePort& console) { services_.console = &console; }
 
-    // `command` as built from templates, without the command processor. The
-    // "&4DOS" marker is stripped; "&NOREDIR" switches console capture off for
-    // this job. Without capture the command processor line is started
-    // directly (waited for with `wait`) and the compile-busy flag is cleared;
-    // with capture the console window receives it and the call returns at
-    // once (`wait` keeps the window's earlier output).
-    void run(std::string_view command, bool wait);
+    // `job` as composed from its template, without the command processor;
+    // it is captured when console capture is on and its template allowed it.
+    // Without capture the command processor line is started directly
+    // (waited for with `wait`) and the compile-busy flag is cleared; with
+    // capture the console window receives it and the call returns at once
+    // (`wait` keeps the window's earlier output).
+    void run(const JobCommand& job, bool wait);
 
     // Starts a complete program line (program and arguments, split as
     // command lines are). A start failure is reported in an error box at the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/command_markers.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_other_windows.h"
@@ -68,7 +69,9 @@ TEST_F(LauncherTest, MarkersDecideWhatRunsAndWhere) {
         processes.starts.clear();
         console = FakeConsolePort {};
         workbench.RunDosWindow = c.capture;
-        launcher.run(c.command, false);
+        // Composed from a template with nothing put into it.
+        MarkedTemplate marked = takeMarkers(c.command);
+        launcher.run({marked.text, marked}, false);
         if (c.started.empty()) {
             EXPECT_TRUE(processes.starts.empty()) << c.name;
             EXPECT_EQ(workbench.jobs.pendingConsoleCommand, c.consoleCommand) << c.name;
