@@ -35,7 +35,14 @@ std::string formatCommand(const Workbench& w) {
     return expandFormatWeb2cPrefix(takeMarkers(w.FormatName).text, w.Web2cBINDir);
 }
 
-std::string directCompileLine(const Workbench& w) { return formatCommand(w) + " " + quoteWord(w.MainFileName); }
+std::string texInputName(const Workbench& w) {
+    const std::string& name = w.MainFileName;
+    bool blanks = name.find_first_of(" \t\n\r\f\v") != std::string::npos;
+    bool special = !name.empty() && std::string_view("-&\\*").find(name.front()) != std::string_view::npos;
+    return blanks || special ? "\"" + name + "\"" : name;
+}
+
+std::string directCompileLine(const Workbench& w) { return formatCommand(w) + " " + quoteWord(texInputName(w)); }
 
 std::string devirtCommand(const Workbench& w) {
     return scriptCall(w, "DEVIRT") + " " + quoteWordIfNeeded(w.mainPath + w.MainFileName) + " noquit";

@@ -26,7 +26,11 @@ JobCommand scriptModeCommand(const Workbench& workbench);
 
 // The format entry without its markers, its "&web2cbin" prefix expanded.
 std::string formatCommand(const Workbench& workbench);
-// The format command and the main file in double quotes.
+// The main file as the engine's first input line: a name the engine would
+// take for an option, a format or a command ("-", "&", "\\" or "*" in front),
+// or one holding blanks, in TeX's own double quotes, as COMPILER gives it.
+std::string texInputName(const Workbench& workbench);
+// The format command and that name, one word in double quotes.
 std::string directCompileLine(const Workbench& workbench);
 
 // DEVIRT in the batch folder with the main file's full path and "noquit".

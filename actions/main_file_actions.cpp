@@ -99,7 +99,7 @@ void MainFileActions::compileInConsole(ConsolePort& console) {
     console.setCloseWhenDone(true);
     w.jobs.originatingDialog = kNoOriginatingDialog;
     w.jobs.pendingConsoleCommand =
-        directCommandProcessor() + " " + formatCommand(w) + " " + quoteWordIfNeeded(w.MainFileName);
+        directCommandProcessor() + " " + formatCommand(w) + " " + quoteWordIfNeeded(texInputName(w));
     console.showModal();
     devirtualizeAfterCompile();
 }

@@ -71,5 +71,36 @@ TEST_F(ForallEndToEnd, AFileAndALineFromOutsideWriteTheBlockAndRunItOnce) {
     EXPECT_NE(send("%LINE:1"), 0) << "the topic ends with the workbench";
 }
 
+// A main file named after the markers, a script beside it that the name
+// mentions: the autostart job and the block run take the name as a name.
+TEST(ForallEndToEndNames, AMainFileNamedLikeAMarkerRunsNothingItMentions) {
+    TempDir home;
+    std::string name = "x&4DOS evil.btm .tex";
+    std::string mainFile =
+        home.write("doc/" + name, "\\documentclass{article}\n\\begin{document}\nText\n\\end{document}\n");
+    home.write("doc/evil.btm", "touch '" + home.path() + "EVIL-RAN'\n");
+    std::string config =
+        home.write("ORVO.INI", "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n"
+                               "4DosProgram=" + stageFolder() + "orvocmd\n4DosOptions=/c\n"
+                               "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\nMainFileName=" + mainFile +
+                               "\nFormatName=&web2cbin/latex\nRunDosWindow=0\nRunAutostartBatchfile=1\nViewer=true\n");
+    OrvoProcess orvo({"-INIFILE", config}, {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() + ".config"},
+                                            {"XDG_RUNTIME_DIR", home.path()}, {"ORVO_REPORT_SHOWN", "stay"}});
+    // The autostart job has run (and been waited for) once the window is up.
+    ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
+    EXPECT_EQ(runProgram({orvoddeProgram(), "execute", "orvo", "forall", "%FILE:" + mainFile}, "/").status, 0);
+    EXPECT_EQ(runProgram({orvoddeProgram(), "execute", "orvo", "forall", "%LINE:3"}, "/").status, 0);
+    // BLCKCOMP runs on its own: the end of TeX's transcript marks the end of
+    // the block run (the block is empty: no editor put one on the clipboard).
+    EXPECT_TRUE(waitUntil([&] {
+        return pathExists(home.path() + "doc/_DUMP_.log") &&
+               home.read("doc/_DUMP_.log").find("No pages of output.") != std::string::npos;
+    }, kTimeoutMs));
+    EXPECT_FALSE(pathExists(home.path() + "EVIL-RAN")) << "the document's name ran a program";
+    orvo.signal(SIGTERM);
+    EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+    EXPECT_FALSE(pathExists(home.path() + "EVIL-RAN"));
+}
+
 }  // namespace
 }  // namespace orvo::test

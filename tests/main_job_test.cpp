@@ -71,6 +71,25 @@ TEST_F(MainJob, CompileMakesTheDviInScriptModeAndInDirectMode) {
     }
 }
 
+TEST_F(MainJob, DocumentsNamedLikeMarkersOrOptionsCompileUnderTheirOwnNamesAndRunNothingElse) {
+    // A script the first name mentions; it must never run.
+    temp.write("evil.btm", "touch '" + temp.path() + "EVIL-RAN'\n");
+    for (const char* name : {"x&4DOS evil.btm .tex", "y&NOREDIR z.tex", "-leading.tex", "R&4dos.tex"}) {
+        for (bool scriptMode : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (scriptMode ? ", script mode" : ", direct mode"));
+            std::string base = std::string(name).substr(0, std::string(name).rfind('.'));
+            std::remove((temp.path() + base + ".dvi").c_str());
+            temp.write(name, "\\documentclass{article}\n\\begin{document}\nNamed.\n\\end{document}\n");
+            workbench.MainFileName = name;
+            workbench.CompileUseBTM = scriptMode;
+            compile();
+            EXPECT_TRUE(test::pathExists(temp.path() + base + ".dvi"));
+            EXPECT_FALSE(test::pathExists(temp.path() + "EVIL-RAN"));
+            EXPECT_TRUE(ui.shown.empty()) << ui.shown.front().text;
+        }
+    }
+}
+
 TEST_F(MainJob, PreviewPrintToAFileAndTheLogFileWorkOnTheCompiledDocument) {
     workbench.CompileUseBTM = true;
     compile();
