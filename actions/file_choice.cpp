@@ -42,6 +42,12 @@ void FileChoice::enterDocument(const std::string& path, const std::string& forme
     if (w.portScript != formerPortScript && services_.jobs) services_.jobs->redirectPrintDestination();
 }
 
+std::optional<std::string> FileChoice::chooseFile(const FileDialogRequest& request) {
+    std::optional<std::string> chosen = services_.ui.chooseFile(request);
+    if (chosen && refuseUnkeepableFileName(view_, services_.ui, *chosen)) return std::nullopt;
+    return chosen;
+}
+
 void FileChoice::reapplyLayout() {
     if (!view_.geometry().tabPagesHidden) services_.shell.reapplyLayout();
 }
@@ -65,7 +71,7 @@ void FileChoice::chooseMainFile() {
         request.defaultExtension = w.MainExtension;
         request.filter = Startup::messageText(w, kMainFilesMessage, "Main TeX files") + " (*." + w.MainExtension +
                          ")|*." + w.MainExtension + "|" + Startup::messageText(w, kAllFilesMessage, "All files") + "|*.*";
-        if (std::optional<std::string> chosen = services_.ui.chooseFile(request)) {
+        if (std::optional<std::string> chosen = chooseFile(request)) {
             enterDocument(*chosen, old.portScript);
             moveToFront(w.mainHistory, old.mainPath + old.mainFileName);
             w.jobs.compileBusy = false;
@@ -98,7 +104,7 @@ void FileChoice::chooseCurrentFile() {
                          ")|*." + w.CurrentExtension + "|" + Startup::messageText(w, kAllFilesMessage, "All files") +
                          " (*.*)|*.*";
         // Cancelling leaves no current file.
-        if (std::optional<std::string> chosen = services_.ui.chooseFile(request)) {
+        if (std::optional<std::string> chosen = chooseFile(request)) {
             w.CurrentFileName = *chosen;
             view_.showCurrentFile(w.CurrentFileName);
             moveToFront(w.currentHistory, old);
@@ -139,6 +145,7 @@ void FileChoice::takeCurrentFile(const std::string& path) {
 // Only a file can become the main file: a dropped folder is ignored.
 void FileChoice::drop(const std::vector<std::string>& paths) {
     if (paths.empty() || !services_.files.fileExists(paths.front())) return;
+    if (refuseUnkeepableFileName(view_, services_.ui, paths.front())) return;
     Workbench& w = workbench_;
     {
         StayOnTopPause pause(view_);

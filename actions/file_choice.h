@@ -3,6 +3,7 @@
 // histories, or by dropping a file onto the main window. A new main file
 // brings its own parameter file, and with it perhaps another print
 // destination script; the document left behind keeps its choices in its own.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class JobActions;
 class MainWindowShell;
 class MainWindowView;
 class UserInteraction;
+struct FileDialogRequest;
 struct Workbench;
 
 struct FileChoiceServices {
@@ -58,6 +60,9 @@ private:
     void finish();
     std::string activeMainFile() const;
     void reapplyLayout();
+    // The file dialog's choice, or nothing when cancelled or when the name
+    // cannot be kept (it is then refused as if cancelled).
+    std::optional<std::string> chooseFile(const FileDialogRequest& request);
 
     Workbench& workbench_;
     MainWindowView& view_;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "actions/action_hints.h"
 #include "core/parameter_file.h"
 #include "core/workbench.h"
@@ -226,6 +228,27 @@ TEST_F(FileChoiceTest, ADropTakesTheFirstFileAndLeavesTheBatchFileAlone) {
     EXPECT_EQ(written("/docs/a/ORVOSET.BAT"), "old");
     EXPECT_NE(written("/docs/a/paper.ORVOPAR"), "<none>");
     EXPECT_EQ(w.dviFileName, "/docs/b/new.DVI");
+}
+
+TEST_F(FileChoiceTest, ANameWithALineBreakIsRefusedAndTheDocumentStays) {
+    for (const char* name : {"/docs/b/two\nlines.tex", "/docs/b/cr\r.tex"}) {
+        SCOPED_TRACE(name);
+        files.addFile(name);
+        ui.shown.clear();
+        ui.chosenFiles.push_back(name);
+        choice.chooseMainFile();
+        choice.drop({name});
+        ui.chosenFiles.push_back(name);
+        choice.chooseCurrentFile();
+        EXPECT_EQ(w.mainPath + w.MainFileName, "/docs/a/paper.tex");
+        EXPECT_EQ(w.CurrentFileName, "") << "refused as if cancelled";
+        ASSERT_EQ(ui.shown.size(), 3u);
+        for (const Message& message : ui.shown) {
+            EXPECT_EQ(message.kind, MessageKind::Warning);
+            EXPECT_NE(message.text.find(name), std::string::npos);
+        }
+        EXPECT_EQ(std::count(w.mainHistory.begin(), w.mainHistory.end(), std::string(name)), 0);
+    }
 }
 
 TEST_F(FileChoiceTest, ADroppedFolderOrNothingChangesNothing) {

@@ -56,12 +56,14 @@ OrvoApp::~OrvoApp() = default;
 int OrvoApp::run(int argc, char** argv) {
     Services& s = *services_;
     int signalFd = s.terminationSignals.install();
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Orvo");
-    QApplication::setApplicationDisplayName("Orvo");
-
+    // The command line is the workbench's own: Qt sees none of it, so a
+    // document named "-reverse" or "-style" stays a document.
     CommandLine commandLine;
     for (int i = 1; i < argc; ++i) commandLine.parameters.emplace_back(argv[i]);
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication application(qtArgc, argv);
+    QApplication::setApplicationName("Orvo");
+    QApplication::setApplicationDisplayName("Orvo");
 
     WorkbenchWindows windows(s);
     // From here on a termination signal ends whatever box is open and closes

@@ -17,4 +17,15 @@ MessageAnswer showOverMainWindow(MainWindowView& view, UserInteraction& ui, cons
     return ui.showMessage(message);
 }
 
+bool refuseUnkeepableFileName(MainWindowView& view, UserInteraction& ui, const std::string& path) {
+    if (path.find_first_of("\r\n") == std::string::npos) return false;
+    showOverMainWindow(view, ui,
+                       {MessageKind::Warning,
+                        "The file name\n" + path +
+                            "\nholds a line break, which Orvo cannot keep in its settings. Rename the file and "
+                            "choose it again.",
+                        MessageButtons::Ok, MessagePlacement::MainWindowCentre});
+    return true;
+}
+
 }  // namespace orvo

@@ -3,6 +3,7 @@
 // stays on top drops that style while they are open, so they are never hidden
 // behind it, and gets it back afterwards.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/user_interaction.h"
@@ -41,5 +42,10 @@ private:
 };
 
 MessageAnswer showOverMainWindow(MainWindowView& view, UserInteraction& ui, const Message& message);
+
+// A file name with a line break cannot be kept: ConfigFile and the parameter
+// file hold one name a line. Such a name is refused when it is chosen, with
+// a warning over the main window; true when `path` was refused.
+bool refuseUnkeepableFileName(MainWindowView& view, UserInteraction& ui, const std::string& path);
 
 }  // namespace orvo

@@ -15,6 +15,7 @@
 #include "core/first_run_defaults.h"
 #include "core/help_and_support.h"
 #include "core/job_actions.h"
+#include "core/main_window_messages.h"
 #include "core/main_window_shell.h"
 #include "core/main_window_view.h"
 #include "core/own_tree_database.h"
@@ -278,6 +279,8 @@ void Startup::takeCommandLineDocument() {
     if (!commandLine_.namesDocument()) return;
     Workbench& w = workbench_;
     const std::vector<std::string>& p = commandLine_.parameters;
+    // The configured document stays when the named one cannot be kept.
+    if (refuseUnkeepableFileName(view_, services_.ui, p[0])) return;
     view_.showMainFile("");
     view_.showCurrentFile("");
     w.CurrentFileName.clear();
@@ -290,7 +293,8 @@ void Startup::takeCommandLineDocument() {
         w.MainFileName.clear();
     }
     if (p.size() > 1 && !isMenuSwitch(p[1])) {
-        w.CurrentFileName = services_.files.fileExists(p[1]) ? p[1] : std::string();
+        bool keepable = !refuseUnkeepableFileName(view_, services_.ui, p[1]);
+        w.CurrentFileName = keepable && services_.files.fileExists(p[1]) ? p[1] : std::string();
         view_.showCurrentFile(w.CurrentFileName);
     }
     DocumentParameters(workbench_, view_, services_.files).read();

@@ -145,5 +145,21 @@ TEST(StartupPorts, ADestinationScriptChosenBeforeTheLastQuitRunsAtTheProgramEntr
     EXPECT_EQ(rig.jobActions.calls, Calls {"redirectPrintDestination"});
 }
 
+TEST(StartupCommandLine, ADocumentNameWithALineBreakIsRefusedAndTheConfiguredOneStays) {
+    PortsRig rig(CommandLine {{"/docs/two\nlines.tex", "/docs/cur\n.tex"}});
+    rig.files.addFile("/docs/paper.tex");
+    rig.files.addFile("/docs/two\nlines.tex");
+    rig.files.addFile("/docs/cur\n.tex");
+    rig.configure({{key::MainFileName, "/docs/paper.tex"}});
+    ASSERT_EQ(rig.startup.createMainWindow("/opt/orvo/"), StartupOutcome::Ready);
+    EXPECT_EQ(rig.workbench.mainPath + rig.workbench.MainFileName, "/docs/paper.tex");
+    EXPECT_EQ(rig.workbench.CurrentFileName, "");
+    std::vector<std::string> refusals;
+    for (const Message& message : rig.ui.shown)
+        if (message.text.find("line break") != std::string::npos) refusals.push_back(message.text);
+    ASSERT_EQ(refusals.size(), 1u) << "one warning, for the document";
+    EXPECT_NE(refusals[0].find("/docs/two\nlines.tex"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orvo

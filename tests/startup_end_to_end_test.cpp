@@ -43,6 +43,24 @@ TEST_F(StartupEndToEnd, FirstRunWritesACompleteConfigurationAndOpensTheDocument)
     EXPECT_FALSE(home.read("texfiles/latexsample.tex").empty());
 }
 
+// Qt has options of its own ("-reverse", "-style"); the workbench's command
+// line is its own, so a document of such a name, given relative to the
+// launch folder, is a document.
+TEST_F(StartupEndToEnd, ADocumentNamedLikeAnOptionIsTakenAsADocument) {
+    for (const char* name : {"-reverse", "-style"}) {
+        SCOPED_TRACE(name);
+        std::string document = home.write(std::string("docs/") + name, "\\relax\n");
+        auto env = environment();
+        env["ORVO_REPORT_SHOWN"] = "1";
+        OrvoProcess orvo("/bin/sh", {"-c", "cd '" + home.path() + "docs' && exec '" + stageFolder() + "orvo' " + name},
+                         env);
+        ASSERT_TRUE(orvo.started());
+        EXPECT_EQ(orvo.waitForExit(kTimeoutMs), 0) << orvo.output();
+        IniDocument ini(home.read(".config/orvo/ORVO.INI"));
+        EXPECT_EQ(ini.readString("UserChoice", "MainFileName", ""), document);
+    }
+}
+
 TEST_F(StartupEndToEnd, SigtermRewritesAHandWrittenConfigurationKeepingWhatItDoesNotOwn) {
     std::string document = home.write("paper.tex", "\\relax\n");
     std::string config = home.write("conf/MY.INI",
