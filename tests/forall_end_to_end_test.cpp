@@ -56,7 +56,7 @@ TEST_F(ForallEndToEnd, AFileAndALineFromOutsideWriteTheBlockAndRunItOnce) {
     EXPECT_EQ(home.read("doc/_DUMP_.SET"),
               "VIEWER=xdvi\r\nSTARTLINE=2\r\nBLOCKLINENUMBER=12\r\nBLOCKFILENAME=/src/chapter one.tex\r\n");
     EXPECT_EQ(home.read("doc/_DUMP_.TEX").rfind("\\documentclass{article}\r\n\\begin{document}\r\n", 0), 0u);
-    EXPECT_TRUE(waitUntil([&] { return !runs().empty(); }));
+    EXPECT_TRUE(waitUntil([&] { return !runs().empty(); }, kTimeoutMs));
     ASSERT_EQ(runs().size(), 1u);
     EXPECT_EQ(runs()[0].rfind("/c " + stageFolder() + "BLCKCOMP.BTM paper.tex NODEVIRT ", 0), 0u) << runs()[0];
 
