@@ -17,6 +17,7 @@ constexpr int kTimeoutMs = 30000;
 
 class ForallEndToEnd : public ::testing::Test {
 protected:
+    OwnNamedOrvo own;
     TempDir home;
     std::string mainFile;
     std::string config;
@@ -35,8 +36,8 @@ protected:
         return {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() + ".config"},
                 {"XDG_RUNTIME_DIR", home.path()}, {"ORVO_REPORT_SHOWN", "stay"}};
     }
-    static int send(const std::string& text) {
-        return runProgram({orvoddeProgram(), "execute", "orvo", "forall", text}, "/").status;
+    int send(const std::string& text) const {
+        return runProgram({orvoddeProgram(), "execute", own.service(), "forall", text}, "/").status;
     }
     std::vector<std::string> runs() const {
         std::vector<std::string> lines = split(home.read("runs.txt"), '\n');
@@ -46,9 +47,9 @@ protected:
 };
 
 TEST_F(ForallEndToEnd, AFileAndALineFromOutsideWriteTheBlockAndRunItOnce) {
-    OrvoProcess orvo({"-INIFILE", config}, environment());
+    OrvoProcess orvo(own.program(), {"-INIFILE", config}, environment());
     ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
-    runProgram({orvoddeProgram(), "execute", "orvo", "forall", "%CHECKSTAYONTOP"}, "/");
+    send("%CHECKSTAYONTOP");
 
     EXPECT_EQ(send("%FILE:/src/chapter one.tex"), 0);
     EXPECT_EQ(send("%LINE:12"), 0);
@@ -74,6 +75,7 @@ TEST_F(ForallEndToEnd, AFileAndALineFromOutsideWriteTheBlockAndRunItOnce) {
 // A main file named after the markers, a script beside it that the name
 // mentions: the autostart job and the block run take the name as a name.
 TEST(ForallEndToEndNames, AMainFileNamedLikeAMarkerRunsNothingItMentions) {
+    OwnNamedOrvo own;
     TempDir home;
     std::string name = "x&4DOS evil.btm .tex";
     std::string mainFile =
@@ -84,12 +86,13 @@ TEST(ForallEndToEndNames, AMainFileNamedLikeAMarkerRunsNothingItMentions) {
                                "4DosProgram=" + stageFolder() + "orvocmd\n4DosOptions=/c\n"
                                "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\nMainFileName=" + mainFile +
                                "\nFormatName=&web2cbin/latex\nRunDosWindow=0\nRunAutostartBatchfile=1\nViewer=true\n");
-    OrvoProcess orvo({"-INIFILE", config}, {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() + ".config"},
-                                            {"XDG_RUNTIME_DIR", home.path()}, {"ORVO_REPORT_SHOWN", "stay"}});
+    OrvoProcess orvo(own.program(), {"-INIFILE", config},
+                     {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() + ".config"},
+                      {"XDG_RUNTIME_DIR", home.path()}, {"ORVO_REPORT_SHOWN", "stay"}});
     // The autostart job has run (and been waited for) once the window is up.
     ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
-    EXPECT_EQ(runProgram({orvoddeProgram(), "execute", "orvo", "forall", "%FILE:" + mainFile}, "/").status, 0);
-    EXPECT_EQ(runProgram({orvoddeProgram(), "execute", "orvo", "forall", "%LINE:3"}, "/").status, 0);
+    EXPECT_EQ(runProgram({orvoddeProgram(), "execute", own.service(), "forall", "%FILE:" + mainFile}, "/").status, 0);
+    EXPECT_EQ(runProgram({orvoddeProgram(), "execute", own.service(), "forall", "%LINE:3"}, "/").status, 0);
     // BLCKCOMP runs on its own: the end of TeX's transcript marks the end of
     // the block run (the block is empty: no editor put one on the clipboard).
     EXPECT_TRUE(waitUntil([&] {

@@ -24,6 +24,19 @@ long long nowMs() {
 
 std::string stageFolder() { return ORVO_TEST_STAGE_DIR "/"; }
 
+OwnNamedOrvo::OwnNamedOrvo()
+    : name_("orvotest" + std::to_string(::getpid())), path_(stageFolder() + name_) {
+    ::unlink(path_.c_str());
+    if (::link((stageFolder() + "orvo").c_str(), path_.c_str()) != 0) {
+        name_ = "orvo";
+        path_ = stageFolder() + name_;
+    }
+}
+
+OwnNamedOrvo::~OwnNamedOrvo() {
+    if (path_ != stageFolder() + "orvo") ::unlink(path_.c_str());
+}
+
 OrvoProcess::OrvoProcess(std::vector<std::string> arguments, std::map<std::string, std::string> environment)
     : OrvoProcess(stageFolder() + "orvo", std::move(arguments), std::move(environment)) {}
 

@@ -38,4 +38,22 @@ private:
 // The folder the build stages the program in, ending in '/'.
 std::string stageFolder();
 
+// The staged program under a name of its own: a hard link beside it, so the
+// program folder is the same while the bus service, named after the
+// executable, is this test's alone (other tests' workbenches offer "orvo").
+class OwnNamedOrvo {
+public:
+    OwnNamedOrvo();
+    ~OwnNamedOrvo();
+    OwnNamedOrvo(const OwnNamedOrvo&) = delete;
+    OwnNamedOrvo& operator=(const OwnNamedOrvo&) = delete;
+    const std::string& program() const { return path_; }
+    // The name its "forall" topic is offered under.
+    const std::string& service() const { return name_; }
+
+private:
+    std::string name_;
+    std::string path_;
+};
+
 }  // namespace orvo::test
