@@ -17,6 +17,9 @@ class PipedProcess;
 // output) before it looks again, and how long it waits for late output after
 // the child has ended.
 inline constexpr int kWatchStepMs = 100;
+// How long output written after the child's end is still shown: a program
+// it left running that never stops writing ends the job all the same.
+inline constexpr int kLateOutputLimitMs = 1000;
 
 struct PipeWatchHandlers {
     // On the main thread: read `waiting` bytes and pass them on. False stops

@@ -178,6 +178,41 @@ TEST_F(ConsoleJobs, HaltEndsTheJobWithEverythingItStarted) {
     }
 }
 
+// A program of the job that made a session of its own has left the job's
+// process group; HALT still ends it.
+TEST_F(ConsoleJobs, HaltEndsWhatTheJobStartedInASessionOfItsOwn) {
+    std::string escapee = temp.path() + "orvoescapee";
+    ASSERT_EQ(::symlink("/bin/sleep", escapee.c_str()), 0);
+    auto escapees = [] {
+        std::vector<test::ProcessEntry> found;
+        for (const test::ProcessEntry& entry : test::processTable())
+            if (entry.name == "orvoescapee" && entry.state != 'Z') found.push_back(entry);
+        return found;
+    };
+    workbench.jobs.compileBusy = true;
+    // Longer than any wait here: only HALT can end it in time.
+    launcher.run("/bin/sh -c \"setsid " + escapee + " 600 & sleep 601; wait\"", false);
+    ASSERT_TRUE(test::waitWithEvents([&] { return !escapees().empty(); }));
+    pid_t job = jobOf(::getpid());
+    EXPECT_NE(escapees().front().group, job) << "it left the job's group";
+    type("HALT");
+    EXPECT_TRUE(test::waitWithEvents([&] { return escapees().empty(); }, 10000)) << test::describe(escapees());
+    for (const test::ProcessEntry& left : escapees()) ::kill(left.pid, SIGKILL);
+    EXPECT_TRUE(test::waitWithEvents([&] { return groupGone(job); })) << test::describe(test::livingGroupMembers(job));
+    EXPECT_TRUE(test::zombieChildren(::getpid()).empty());
+}
+
+// The job's first process ends but leaves a program that never stops
+// writing: the job ends all the same, and nothing is left unreaped.
+TEST_F(ConsoleJobs, AJobWhoseFirstProcessEndedEndsThoughAProgramItLeftKeepsWriting) {
+    workbench.jobs.compileBusy = true;
+    launcher.run("/bin/sh -c \"(while :; do echo more; done) & exit 0\"", false);
+    EXPECT_TRUE(waitForJobEnd());
+    EXPECT_FALSE(workbench.jobs.compileBusy);
+    EXPECT_TRUE(test::waitWithEvents([&] { return test::zombieChildren(::getpid()).empty(); }))
+        << test::describe(test::zombieChildren(::getpid()));
+}
+
 TEST_F(ConsoleJobs, AMainFileNameWithShellCharactersCompilesAndNothingInItRuns) {
     const std::string mainFile = "a b$(touch X);'c.tex";
     compileSample(mainFile);

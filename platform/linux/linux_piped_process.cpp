@@ -1,6 +1,7 @@
 #include "platform/linux/linux_piped_process.h"
 
 #include "platform/linux/linux_child_start.h"
+#include "platform/linux/linux_job_tree.h"
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_group_guard.h"
 
@@ -146,8 +147,7 @@ public:
     void terminate() override {
         // Once reaped, the number may belong to someone else.
         if (reaped_) return;
-        ::kill(-pid_, SIGKILL);
-        ::kill(pid_, SIGKILL);
+        killJobTree(pid_);
     }
 
     void reap() override {
@@ -212,6 +212,9 @@ PipedStartResult LinuxPipedProcessStarter::start(const PipedProcessStart& reques
     options.output = options.error = ChildStream::descriptor(output[1]);
     options.newProcessGroup = true;
     options.endWithParent = true;
+    // What the job leaves behind is adopted by its first process, so that
+    // stopping the job finds it, also when it left the job's group.
+    options.subreaper = true;
     ChildStart child = startChild(options);
     ::close(input[0]);
     ::close(output[1]);
