@@ -4,15 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "actions/main_file_actions.h"
-#include "core/workbench.h"
-#include "jobs/launcher.h"
 #include "platform/fake/fake_environment.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_user_interaction.h"
-#include "tests/fake_console_port.h"
 #include "tests/fake_main_window_view.h"
+#include "tests/launcher_rig.h"
 #include "tests/recording_ports.h"
 
 namespace orvo {
@@ -21,18 +15,11 @@ using Words = std::vector<std::string>;
 
 inline constexpr const char* kProcessor = "/opt/orvo/orvocmd";
 
-class MainFileActionsTest : public ::testing::Test {
+class MainFileActionsTest : public ::testing::Test, protected test::LauncherRig {
 protected:
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeConsolePort console;
     FakeMainWindowView view;
     FakeEnvironment environment;
     RecordingMainWindowShell shell;
-    Workbench workbench;
-    Launcher launcher {workbench, {processes, windows, files, ui, &console}};
     MainFileActions actions {workbench, {launcher, files, ui, view, environment, shell, &console}};
 
     MainFileActionsTest() {

@@ -7,28 +7,16 @@
 #include <vector>
 
 #include "core/command_words.h"
-#include "core/workbench.h"
-#include "jobs/launcher.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_user_interaction.h"
-#include "tests/fake_console_port.h"
+#include "tests/launcher_rig.h"
 
 namespace orvo {
 namespace {
 
 using Words = std::vector<std::string>;
 
-class SessionJobsTest : public ::testing::Test {
+class SessionJobsTest : public ::testing::Test, protected test::LauncherRig {
 protected:
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeConsolePort console;
-    Workbench w;
-    Launcher launcher {w, {processes, windows, files, ui, &console}};
+    Workbench& w = workbench;
     LauncherSessionJobs jobs {w, launcher, console};
 
     SessionJobsTest() {

@@ -3,28 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "core/command_markers.h"
-#include "core/workbench.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_user_interaction.h"
-#include "tests/fake_console_port.h"
+#include "tests/launcher_rig.h"
 
 namespace orvo {
 namespace {
 
 using Words = std::vector<std::string>;
 
-class LauncherTest : public ::testing::Test {
+class LauncherTest : public ::testing::Test, protected test::LauncherRig {
 protected:
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeFileSystem files;
-    FakeUserInteraction ui;
-    FakeConsolePort console;
-    Workbench workbench;
-    Launcher launcher {workbench, {processes, windows, files, ui, &console}};
-
     LauncherTest() {
         workbench.FourDosProgram = "/opt/orvo/orvocmd";
         workbench.FourDosOptions = "/c";
