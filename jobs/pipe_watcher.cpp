@@ -30,6 +30,7 @@ void watchPipes(std::stop_token stop, PipedProcess& process, MainThread& mainThr
         if (state.error || state.waiting > 0) {
             if (!deliver(state)) return;
             if (state.ended) break;
+            if (state.waiting < kTrickleBytes && process.waitForEnd(kGatherMs)) break;
             continue;
         }
         state = process.poll(kWatchStepMs, true);

@@ -17,6 +17,11 @@ class PipedProcess;
 // output) before it looks again, and how long it waits for late output after
 // the child has ended.
 inline constexpr int kWatchStepMs = 100;
+// A trickle of output (a program writing line by line) is gathered this long
+// after each delivery, waking only for the child's end: one hand-over then
+// carries many writes, and the window shows no faster than it refreshes.
+inline constexpr int kGatherMs = 20;
+inline constexpr std::size_t kTrickleBytes = 64 * 1024;
 // How long output written after the child's end is still shown: a program
 // it left running that never stops writing ends the job all the same.
 inline constexpr int kLateOutputLimitMs = 1000;

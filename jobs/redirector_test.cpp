@@ -75,6 +75,26 @@ TEST_F(RedirectorTest, ReadsExactlyWhatIsWaitingAndWaitsInHundredMillisecondStep
     ASSERT_TRUE(mainThread.runUntil([&] { return ends == 1; }));
 }
 
+TEST_F(RedirectorTest, ATrickleIsGatheredAfterEachDeliveryAndAFloodIsNot) {
+    startJob();
+    FakeChild& child = starter.last();
+    auto endWaits = [&] {
+        std::lock_guard lock(child.mutex);
+        return child.endWaits;
+    };
+    child.feed("a line\n");
+    ASSERT_TRUE(mainThread.runUntil([&] { return received == "a line\n"; }));
+    ASSERT_TRUE(mainThread.runUntil([&] { return !endWaits().empty(); }));
+    EXPECT_EQ(endWaits(), std::vector<int> {kGatherMs}) << "a small read waits a moment for more";
+    std::size_t waitsBefore = endWaits().size();
+    child.feed(std::string(kTrickleBytes, 'x'));
+    ASSERT_TRUE(mainThread.runUntil([&] { return received.size() == 7 + kTrickleBytes; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2 * kGatherMs));
+    EXPECT_EQ(endWaits().size(), waitsBefore) << "a full read goes on reading at once";
+    child.end();
+    ASSERT_TRUE(mainThread.runUntil([&] { return ends == 1; }));
+}
+
 TEST_F(RedirectorTest, OutputArrivingAfterTheChildEndedIsDeliveredBeforeTheEnd) {
     startJob();
     FakeChild& child = starter.last();

@@ -37,6 +37,9 @@ public:
     // closed or, with `wakeOnEnd`, the child has ended; 0 only looks. May be
     // called from any one thread while the others below run on another.
     virtual PipeState poll(int timeoutMs, bool wakeOnEnd) = 0;
+    // Waits up to `timeoutMs` for the child's end only, whatever arrives in
+    // the meantime; true once it has ended.
+    virtual bool waitForEnd(int timeoutMs) = 0;
     // Reads up to `count` bytes into `buffer`; 0 or the system error number.
     virtual int read(char* buffer, std::size_t count, std::size_t& got) = 0;
     // Writes all of `bytes` to the child's standard input; 0 or the system

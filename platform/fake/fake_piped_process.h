@@ -29,6 +29,7 @@ struct FakeChild {
     bool reaped = false;
     bool destroyed = false;
     std::vector<int> pollTimeouts;  // the time-out of each poll()
+    std::vector<int> endWaits;      // the time-out of each waitForEnd()
     std::vector<std::size_t> reads; // the size asked for by each read()
 
     void feed(const std::string& bytes) {
@@ -64,6 +65,11 @@ public:
         state.ended = child_->ended;
         state.outputClosed = child_->outputClosed && child_->output.empty();
         return state;
+    }
+    bool waitForEnd(int timeoutMs) override {
+        std::unique_lock lock(child_->mutex);
+        child_->endWaits.push_back(timeoutMs);
+        return child_->changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return child_->ended; });
     }
     int read(char* buffer, std::size_t count, std::size_t& got) override {
         std::lock_guard lock(child_->mutex);

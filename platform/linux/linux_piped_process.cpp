@@ -89,6 +89,21 @@ public:
         return state;
     }
 
+    bool waitForEnd(int timeoutMs) override {
+        if (pidFd_ >= 0) {
+            pollfd p {pidFd_, POLLIN, 0};
+            while (::poll(&p, 1, timeoutMs) < 0 && errno == EINTR) {
+            }
+            return hasEnded();
+        }
+        // Without a pidfd the end is looked for in short steps.
+        for (int waited = 0; !hasEnded(); waited += 10) {
+            if (waited >= timeoutMs) return false;
+            ::usleep(10000);
+        }
+        return true;
+    }
+
     int read(char* buffer, std::size_t count, std::size_t& got) override {
         // One read: the caller asks for what poll() found waiting, so this
         // never blocks.
