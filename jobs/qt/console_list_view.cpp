@@ -34,6 +34,15 @@ int ConsoleListView::rowCount() const { return model() ? model()->rowCount(rootI
 
 int ConsoleListView::visibleRows() const { return std::max(1, viewport()->height() / rowHeight()); }
 
+bool ConsoleListView::showsEnd() const { return verticalScrollBar()->value() == verticalScrollBar()->maximum(); }
+
+void ConsoleListView::setModel(QAbstractItemModel* model) {
+    disconnect(removals_);
+    QAbstractItemView::setModel(model);
+    // The base view does not lay out again after a removal.
+    if (model) removals_ = connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { rowsRemoved(); });
+}
+
 QRect ConsoleListView::visualRect(const QModelIndex& index) const {
     if (!index.isValid()) return {};
     return {-horizontalOffset(), (index.row() - topRow()) * rowHeight(), viewport()->width() + horizontalOffset(),
@@ -93,8 +102,8 @@ void ConsoleListView::paintEvent(QPaintEvent* event) {
 void ConsoleListView::updateGeometries() {
     int rows = visibleRows();
     QScrollBar* vertical = verticalScrollBar();
-    // A list showing its end keeps showing it when rows come or the view shrinks.
-    bool atEnd = vertical->value() == vertical->maximum();
+    // A list showing its end keeps showing it when rows come or go or the view shrinks.
+    bool atEnd = showsEnd();
     vertical->setSingleStep(1);
     vertical->setPageStep(rows);
     vertical->setRange(0, std::max(0, rowCount() - rows));
@@ -108,6 +117,22 @@ void ConsoleListView::updateGeometries() {
 
 void ConsoleListView::rowsInserted(const QModelIndex& parent, int start, int end) {
     QAbstractItemView::rowsInserted(parent, start, end);
+    bool atEnd = showsEnd();
+    int top = topRow();
+    updateGeometries();
+    if (!atEnd && start <= top) verticalScrollBar()->setValue(top + end - start + 1);
+    viewport()->update();
+}
+
+// Rows going above the top take the top row up with them; a top row that
+// goes itself leaves the first row after the gone ones at the top.
+void ConsoleListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
+    QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
+    int top = topRow();
+    if (!showsEnd() && start < top) verticalScrollBar()->setValue(top - (std::min(end + 1, top) - start));
+}
+
+void ConsoleListView::rowsRemoved() {
     updateGeometries();
     viewport()->update();
 }

@@ -2,7 +2,9 @@
 // The console's output list: a view of rows of equal height over a list
 // model. Adding rows costs nothing but a new scroll range, and painting
 // touches only the visible rows, so millions of lines stay responsive.
-// (QListView lays out every row again on each insertion.)
+// (QListView lays out every row again on each insertion.) Rows removed or
+// inserted above the top keep the rows in view where they are; a list
+// showing its end keeps showing it.
 #include <QAbstractItemView>
 
 namespace orvo {
@@ -21,6 +23,7 @@ public:
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint& point) const override;
+    void setModel(QAbstractItemModel* model) override;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -32,13 +35,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void updateGeometries() override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void reset() override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     int rowCount() const;
     int visibleRows() const;
+    bool showsEnd() const;
+    void rowsRemoved();
 
+    QMetaObject::Connection removals_;
     std::size_t longestLine_ = 0;
 };
 
