@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
+#include "jobs/console_shown_line.h"
 
 namespace orvo {
 namespace {
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 int rowsOf(const ConsoleOutput& output) { return int(std::min<std::size_t>(output.lineCount(), INT_MAX)); }
 
@@ -33,8 +37,13 @@ QVariant ConsoleLinesModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     std::optional<std::size_t> line = lineAt(index.row());
     if (!line) return {};
-    std::string_view text = output_.line(*line);
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return fromUtf8(shownText(output_.line(*line)));
+}
+
+QString ConsoleLinesModel::columns(int row, std::size_t first, std::size_t count) const {
+    std::optional<std::size_t> line = lineAt(row);
+    if (!line) return {};
+    return fromUtf8(shownColumns(output_.line(*line), first, count));
 }
 
 void ConsoleLinesModel::catchUp() {

@@ -17,7 +17,10 @@ public:
     explicit ConsoleLinesModel(const ConsoleOutput& output, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // The shown text of a line: a long line cut, with its marker.
     QVariant data(const QModelIndex& index, int role) const override;
+    // Columns [first, first + count) of a row's shown text, for drawing.
+    QString columns(int row, std::size_t first, std::size_t count) const;
 
     // Brings the rows in line with the output: a cleared list resets the
     // model, dropped lines are removed, new lines are inserted in one go, and

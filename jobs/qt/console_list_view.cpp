@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "jobs/qt/console_lines_model.h"
+
 namespace orvo {
 namespace {
 
@@ -34,11 +36,15 @@ int ConsoleListView::rowCount() const { return model() ? model()->rowCount(rootI
 
 int ConsoleListView::visibleRows() const { return std::max(1, viewport()->height() / rowHeight()); }
 
+// One column of text; the font is a fixed-pitch one.
+int ConsoleListView::columnWidth() const { return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M'))); }
+
 bool ConsoleListView::showsEnd() const { return verticalScrollBar()->value() == verticalScrollBar()->maximum(); }
 
 void ConsoleListView::setModel(QAbstractItemModel* model) {
     disconnect(removals_);
     QAbstractItemView::setModel(model);
+    lines_ = qobject_cast<ConsoleLinesModel*>(model);
     // The base view does not lay out again after a removal.
     if (model) removals_ = connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { rowsRemoved(); });
 }
@@ -87,15 +93,22 @@ QRegion ConsoleListView::visualRegionForSelection(const QItemSelection&) const {
 void ConsoleListView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().base());
+    if (!lines_) return;
     painter.setPen(palette().color(QPalette::Text));
     painter.setFont(font());
     int height = rowHeight();
     int ascent = fontMetrics().ascent();
     int first = topRow() + event->rect().top() / height;
     int last = std::min(rowCount() - 1, topRow() + event->rect().bottom() / height);
+    // The columns in view, from the first one that shows at the left edge.
+    int width = columnWidth();
+    int offset = horizontalOffset();
+    int firstColumn = std::max(0, offset - kTextMargin) / width;
+    int columns = viewport()->width() / width + 2;
+    int x = kTextMargin + firstColumn * width - offset;
     for (int row = first; row <= last; ++row) {
-        QString text = model()->index(row, 0, rootIndex()).data(Qt::DisplayRole).toString();
-        painter.drawText(kTextMargin - horizontalOffset(), (row - topRow()) * height + ascent, text);
+        QString text = lines_->columns(row, std::size_t(firstColumn), std::size_t(columns));
+        painter.drawText(x, (row - topRow()) * height + ascent, text);
     }
 }
 
@@ -108,8 +121,8 @@ void ConsoleListView::updateGeometries() {
     vertical->setPageStep(rows);
     vertical->setRange(0, std::max(0, rowCount() - rows));
     if (atEnd) vertical->setValue(vertical->maximum());
-    int width = int(std::min<std::size_t>(longestLine_, 1 << 20)) * fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    horizontalScrollBar()->setSingleStep(fontMetrics().horizontalAdvance(QLatin1Char('M')));
+    int width = int(std::min<std::size_t>(longestLine_, 1 << 20)) * columnWidth();
+    horizontalScrollBar()->setSingleStep(columnWidth());
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setRange(0, std::max(0, width + 2 * kTextMargin - viewport()->width()));
     QAbstractItemView::updateGeometries();

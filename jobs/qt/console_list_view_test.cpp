@@ -11,6 +11,7 @@
 #include <string>
 
 #include "jobs/console_output.h"
+#include "jobs/console_shown_line.h"
 #include "jobs/qt/console_lines_model.h"
 
 namespace orvo {
@@ -59,8 +60,8 @@ protected:
     QStringList outputLines() const {
         QStringList lines;
         for (std::size_t i = 0; i < output.lineCount(); ++i) {
-            std::string_view line = output.line(i);
-            lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
+            std::string shown = shownText(output.line(i));
+            lines << QString::fromUtf8(shown.data(), qsizetype(shown.size()));
         }
         return lines;
     }
