@@ -14,7 +14,7 @@
 namespace orvo {
 
 // The console's default bound: what a runaway job may cost the workbench.
-inline constexpr std::size_t kDefaultConsoleBytes = std::size_t(60) << 20;
+inline constexpr std::size_t kDefaultConsoleBytes = std::size_t(56) << 20;
 // The smallest bound taken; a smaller one is raised to it.
 inline constexpr std::size_t kMinimumConsoleBytes = std::size_t(1) << 10;
 
