@@ -237,7 +237,7 @@ TEST_F(ConsoleWindowTest, FailuresAreShownAsErrorsAndLeaveTheWindowWaitingForHal
     workbench.jobs.compileBusy = true;
     starter.failError = 2;
     handOver("/no/such/orvocmd /c X.BTM");
-    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : 2"}));
+    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : No such file or directory (2)"}));
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(view.shown);
     EXPECT_FALSE(view.closeButton);
@@ -245,7 +245,8 @@ TEST_F(ConsoleWindowTest, FailuresAreShownAsErrorsAndLeaveTheWindowWaitingForHal
 
     console.submitInput("typo");  // no job: started as a program, fails the same way
     console.endOfInput();
-    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : 2", "Error creating process : 2",
+    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : No such file or directory (2)",
+                                                   "Error creating process : No such file or directory (2)",
                                                    "Can't send data to an inactive process"}));
     EXPECT_EQ(view.inputClears, 0);  // the typed text stays to be corrected
     console.submitInput("HALT");

@@ -198,7 +198,7 @@ TEST_F(ConsoleFormTest, AModalShowingBlocksOtherWindowsUntilTheJobHasEnded) {
 TEST_F(ConsoleFormTest, AFailedStartIsShownAsAnError) {
     run("/no/such/orvocmd /c X.BTM");
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "Error creating process : 2");
+    EXPECT_EQ(ui.shown[0].text, "Error creating process : No such file or directory (2)");
     EXPECT_TRUE(form.isVisible());
     type("HALT");
     EXPECT_FALSE(form.isVisible());
