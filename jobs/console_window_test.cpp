@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/workbench.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_main_thread.h"
@@ -82,6 +84,16 @@ TEST_F(ConsoleWindowTest, CreationScalesAndPlacesTheWindowOnTheScreenAndStoresTh
     EXPECT_EQ(view.font, "DejaVu Sans Mono 10");
     EXPECT_FALSE(view.shown);
     EXPECT_TRUE(runOperations.empty());
+}
+
+// Factors from a damaged ConfigFile: too large for any screen, and none at all.
+TEST_F(ConsoleWindowTest, CreationKeepsTheWindowOnTheScreenForAnyFactor) {
+    workbench.screenFactors[kConsoleWindowNumber - 1] = {1e300, std::nan("")};
+    console.ensureCreated();
+    EXPECT_EQ(view.window.width, 1024);
+    EXPECT_EQ(view.window.height, 400 * 768 / 600);
+    EXPECT_EQ(view.window.x, 0);
+    EXPECT_EQ(view.window.y, 0);
 }
 
 TEST_F(ConsoleWindowTest, CreationHandsTheAutostartJobOnAfterItsOwnClearUp) {
