@@ -36,7 +36,9 @@ int ConsoleListView::rowCount() const { return model() ? model()->rowCount(rootI
 
 int ConsoleListView::visibleRows() const { return std::max(1, viewport()->height() / rowHeight()); }
 
-// One column of text; the font is a fixed-pitch one.
+// One column of the scroll range: the console's font is meant to be a
+// fixed-pitch one (a family that is not installed is replaced by one), whose
+// characters are all as wide as M.
 int ConsoleListView::columnWidth() const { return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M'))); }
 
 bool ConsoleListView::showsEnd() const { return verticalScrollBar()->value() == verticalScrollBar()->maximum(); }
@@ -100,11 +102,12 @@ void ConsoleListView::paintEvent(QPaintEvent* event) {
     int ascent = fontMetrics().ascent();
     int first = topRow() + event->rect().top() / height;
     int last = std::min(rowCount() - 1, topRow() + event->rect().bottom() / height);
-    // The columns in view, from the first one that shows at the left edge.
+    // The columns in view, from the first one that shows at the left edge;
+    // as many as the view has pixels, since no character is narrower.
     int width = columnWidth();
     int offset = horizontalOffset();
     int firstColumn = std::max(0, offset - kTextMargin) / width;
-    int columns = viewport()->width() / width + 2;
+    int columns = viewport()->width() + 2;
     int x = kTextMargin + firstColumn * width - offset;
     for (int row = first; row <= last; ++row) {
         QString text = lines_->columns(row, std::size_t(firstColumn), std::size_t(columns));
