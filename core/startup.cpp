@@ -25,6 +25,7 @@
 #include "core/session_jobs.h"
 #include "core/speedbar_layout.h"
 #include "core/text.h"
+#include "core/window_scale.h"
 #include "core/workbench.h"
 #include "platform/desktop.h"
 #include "platform/environment.h"
@@ -115,8 +116,8 @@ StartupOutcome Startup::createMainWindow(const std::string& programDir) {
     view_.setStayOnTop(w.StayOnTop);
     ScreenSize screen = services_.desktop.screenSize();
     const ScreenFactor& factor = w.screenFactors[0];
-    view_.resizeTo(int(factor.x * defaults::MainWindowWidth * screen.width / defaults::DesignScreenWidth + 0.5),
-                   int(factor.y * defaults::MainWindowHeight * screen.height / defaults::DesignScreenHeight + 0.5));
+    view_.resizeTo(scaledWindowLength(factor.x, defaults::MainWindowWidth, screen.width, defaults::DesignScreenWidth),
+                   scaledWindowLength(factor.y, defaults::MainWindowHeight, screen.height, defaults::DesignScreenHeight));
     view_.lockUpdates(false);
     return StartupOutcome::Ready;
 }

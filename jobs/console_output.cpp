@@ -2,18 +2,23 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 namespace orvo {
 namespace {
 
-constexpr std::size_t kBlockSize = std::size_t(1) << 20;
+// Blocks of a sixteenth of the bound, so that dropping one never takes much
+// more than is needed; at most 1 MiB, which keeps the number of blocks small.
+constexpr std::size_t kLargestBlock = std::size_t(1) << 20;
+constexpr std::size_t kSmallestBlock = 64;
 constexpr std::size_t kTabWidth = 8;
+constexpr char kBlanks[kTabWidth + 1] = "        ";
 
 bool isBreak(char c) { return c == '\n' || c == '\r'; }
 
+bool isContinuationByte(char c) { return (c & 0xC0) == 0x80; }
+
 std::size_t columnsOf(std::string_view text) {
-    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return !isContinuationByte(c); }));
 }
 
 // The first CR or LF in `text`, or its size.
@@ -25,33 +30,47 @@ std::size_t findBreak(std::string_view text) {
     return cr ? std::size_t(static_cast<const char*>(cr) - begin) : end;
 }
 
-}  // namespace
-
-std::string_view ConsoleOutput::line(std::size_t index) const {
-    const LineRef& ref = lines_[index];
-    return {blocks_[ref.block].bytes.get() + ref.offset, ref.length};
+std::string droppedLinesText(std::uint64_t count) {
+    return "... " + std::to_string(count) + (count == 1 ? " earlier line dropped ..." : " earlier lines dropped ...");
 }
 
-std::size_t ConsoleOutput::reservedBytes() const {
-    std::size_t total = 0;
-    for (const Block& block : blocks_) total += block.capacity;
-    return total;
+}  // namespace
+
+ConsoleOutput::ConsoleOutput(std::size_t maxBytes)
+    : maxBytes_(std::max(maxBytes, kMinimumConsoleBytes)),
+      // Half the bound, and within the 32-bit lengths of a line reference.
+      maxLineBytes_(std::min(maxBytes_ / 2, std::size_t(1) << 31)),
+      blockSize_(std::clamp(maxBytes_ / 16, kSmallestBlock, kLargestBlock)) {}
+
+std::string_view ConsoleOutput::line(std::size_t index) const {
+    if (droppedLines_ > 0) {
+        if (index == 0) return droppedLine_;
+        --index;
+    }
+    return text(lines_[index]);
+}
+
+std::string_view ConsoleOutput::text(const LineRef& ref) const {
+    return {blocks_[std::uint32_t(ref.block - firstBlock_)].bytes.get() + ref.offset, ref.length};
 }
 
 void ConsoleOutput::clear() {
     blocks_.clear();
+    firstBlock_ = 0;
+    blockBytes_ = 0;
     lines_.clear();
+    droppedLines_ = 0;
+    droppedLine_.clear();
     ++generation_;
     longestLine_ = 0;
     lineBreak_ = 0;
     lastColumns_ = 0;
-    lastColumnsKnown_ = true;
+    countedBytes_ = 0;
 }
 
 void ConsoleOutput::appendLine(std::string_view text) {
     startLine();
     appendToLastLine(text);
-    lastColumnsKnown_ = false;
     lineBreak_ = 0;
 }
 
@@ -80,69 +99,79 @@ void ConsoleOutput::appendOutput(std::string_view bytes) {
     }
 }
 
+// A run without line breaks; each TAB becomes the blanks up to the next stop.
 void ConsoleOutput::appendRun(std::string_view run) {
-    if (!std::memchr(run.data(), '\t', run.size())) {
-        appendToLastLine(run);
-        lastColumnsKnown_ = false;
-        return;
+    for (;;) {
+        const void* tab = std::memchr(run.data(), '\t', run.size());
+        std::size_t end = tab ? std::size_t(static_cast<const char*>(tab) - run.data()) : run.size();
+        appendToLastLine(run.substr(0, end));
+        if (!tab) return;
+        appendToLastLine(std::string_view(kBlanks, kTabWidth - lastLineColumns() % kTabWidth));
+        run.remove_prefix(end + 1);
     }
-    lastColumns_ = lastLineColumns();
-    expanded_.clear();
-    for (char c : run) {
-        if (c == '\t') {
-            std::size_t blanks = kTabWidth - lastColumns_ % kTabWidth;
-            expanded_.append(blanks, ' ');
-            lastColumns_ += blanks;
-        } else {
-            expanded_ += c;
-            if ((c & 0xC0) != 0x80) ++lastColumns_;
-        }
-    }
-    appendToLastLine(expanded_);
-    lastColumnsKnown_ = true;
 }
 
+// Counts only what was added since the last count, so a long line with many
+// TABs is still counted once.
 std::size_t ConsoleOutput::lastLineColumns() {
-    if (!lastColumnsKnown_) {
-        lastColumns_ = columnsOf(line(lines_.size() - 1));
-        lastColumnsKnown_ = true;
-    }
+    std::string_view last = text(lines_.back());
+    lastColumns_ += columnsOf(last.substr(countedBytes_));
+    countedBytes_ = last.size();
     return lastColumns_;
 }
 
 void ConsoleOutput::startLine() {
-    if (blocks_.empty()) addBlock(kBlockSize);
-    std::uint32_t last = std::uint32_t(blocks_.size() - 1);
-    lines_.push_back({last, blocks_[last].size, 0});
+    if (blocks_.empty()) addBlock(blockSize_);
+    lines_.push_back({std::uint32_t(firstBlock_ + blocks_.size() - 1), blocks_.back().size, 0});
     lastColumns_ = 0;
-    lastColumnsKnown_ = true;
+    countedBytes_ = 0;
+    if (heldBytes() > maxBytes_) keepBound();
 }
 
+// A line reaching maxLineBytes_ goes on in a new line, which starts with a
+// whole UTF-8 character.
 void ConsoleOutput::appendToLastLine(std::string_view piece) {
-    if (piece.empty()) return;
-    char* target = reserveForLastLine(piece.size());
-    std::memcpy(target, piece.data(), piece.size());
+    while (piece.size() > maxLineBytes_ - lines_.back().length) {
+        std::size_t room = maxLineBytes_ - lines_.back().length;
+        std::size_t whole = room;
+        while (whole > 0 && isContinuationByte(piece[whole])) --whole;
+        // An empty line takes what fits even if that is no whole character:
+        // the bytes are no UTF-8 then.
+        std::size_t take = whole > 0 || lines_.back().length > 0 ? whole : room;
+        appendPart(piece.substr(0, take));
+        piece.remove_prefix(take);
+        startLine();
+    }
+    appendPart(piece);
+}
+
+void ConsoleOutput::appendPart(std::string_view part) {
+    if (part.empty()) return;
+    char* target = reserveForLastLine(part.size());
+    std::memcpy(target, part.data(), part.size());
     LineRef& last = lines_.back();
-    last.length += std::uint32_t(piece.size());
-    blocks_[last.block].size += std::uint32_t(piece.size());
+    last.length += std::uint32_t(part.size());
+    blockOf(last).size += std::uint32_t(part.size());
     longestLine_ = std::max<std::size_t>(longestLine_, last.length);
+    if (heldBytes() > maxBytes_) keepBound();
 }
 
 // Room for `extra` more bytes right behind the last line, which always ends
 // its block. A line that does not fit moves to a new block; a line that fills
-// a block alone gets a block twice the size.
+// a block alone gets a block twice the size, up to the longest line.
 char* ConsoleOutput::reserveForLastLine(std::size_t extra) {
     LineRef& last = lines_.back();
-    Block* block = &blocks_[last.block];
+    Block* block = &blockOf(last);
     if (block->capacity - block->size >= extra) return block->bytes.get() + block->size;
     std::size_t needed = std::size_t(last.length) + extra;
-    std::size_t capacity = std::max(kBlockSize, last.offset == 0 ? 2 * needed : needed);
+    std::size_t capacity = std::max(blockSize_, last.offset == 0 ? std::min(2 * needed, maxLineBytes_) : needed);
     if (last.offset == 0) {
         // The line owns its block: grow the block in place.
         // Not zeroed: pages cost memory only once they are written.
         std::unique_ptr<char[]> bytes(new char[capacity]);
         std::memcpy(bytes.get(), block->bytes.get(), last.length);
         block->bytes = std::move(bytes);
+        blockBytes_ += capacity - block->capacity;
         block->capacity = std::uint32_t(capacity);
         return block->bytes.get() + block->size;
     }
@@ -152,7 +181,7 @@ char* ConsoleOutput::reserveForLastLine(std::size_t extra) {
     Block& fresh = blocks_.back();
     std::memcpy(fresh.bytes.get(), moving.data(), moving.size());
     fresh.size = last.length;
-    last.block = std::uint32_t(blocks_.size() - 1);
+    last.block = std::uint32_t(firstBlock_ + blocks_.size() - 1);
     last.offset = 0;
     return fresh.bytes.get() + fresh.size;
 }
@@ -162,6 +191,27 @@ void ConsoleOutput::addBlock(std::size_t capacity) {
     block.bytes.reset(new char[capacity]);
     block.capacity = std::uint32_t(capacity);
     blocks_.push_back(std::move(block));
+    blockBytes_ += capacity;
+}
+
+// Drops whole blocks from the top until the list fits its bound again. The
+// last block holds the last line and always stays.
+void ConsoleOutput::keepBound() {
+    while (heldBytes() > maxBytes_ && blocks_.size() > 1) dropFirstBlock();
+}
+
+void ConsoleOutput::dropFirstBlock() {
+    // Lines run through the blocks in order: the first block's lines lead.
+    auto end = std::partition_point(lines_.begin(), lines_.end(),
+                                    [this](const LineRef& ref) { return ref.block == firstBlock_; });
+    std::size_t dropped = std::size_t(end - lines_.begin());
+    lines_.erase(lines_.begin(), end);
+    blockBytes_ -= blocks_.front().capacity;
+    blocks_.pop_front();
+    ++firstBlock_;
+    if (dropped == 0) return;
+    droppedLines_ += dropped;
+    droppedLine_ = droppedLinesText(droppedLines_);
 }
 
 }  // namespace orvo

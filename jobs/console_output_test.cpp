@@ -98,5 +98,107 @@ TEST(ConsoleOutput, LongLinesAndManyLinesKeepTheirBytes) {
     EXPECT_LT(output.reservedBytes(), textBytes + (textBytes >> 2) + (4u << 20));
 }
 
+// What a list bounded to a few kilobytes keeps of many lines: the newest,
+// in order, below one line that counts the others.
+TEST(ConsoleOutput, ABoundedListKeepsTheNewestLinesBelowOneCountLine) {
+    constexpr std::size_t kBound = 4096;
+    constexpr std::size_t kLines = 3000;
+    struct Case {
+        const char* name;
+        std::size_t length;
+        bool asOutput;  // job output with LF, or lines listed one by one
+    };
+    const Case cases[] = {
+        {"one-byte lines", 1, true},
+        {"80-byte lines", 80, true},
+        {"lines nearly filling a block", 250, true},
+        {"lines longer than a block", 700, true},
+        {"listed lines", 30, false},
+    };
+    for (const Case& c : cases) {
+        // Line i: its number, then a letter of its own up to the length.
+        auto make = [&](std::size_t i) {
+            std::string text = std::to_string(i) + ":";
+            text.resize(std::max(c.length, text.size()), char('a' + i % 26));
+            return c.length == 1 ? std::string(1, char('a' + i % 26)) : text;
+        };
+        // After `given` lines; job output has an empty line below them.
+        auto expectNewest = [&](const ConsoleOutput& output, std::size_t given) {
+            ASSERT_GT(output.droppedLines(), 0u) << c.name;
+            EXPECT_EQ(output.line(0), "... " + std::to_string(output.droppedLines()) + " earlier lines dropped ...")
+                << c.name;
+            EXPECT_EQ(output.droppedLines() + output.lineCount() - 1, given + (c.asOutput ? 1 : 0)) << c.name;
+            for (std::size_t row = 1; row < output.lineCount(); ++row) {
+                std::size_t i = std::size_t(output.droppedLines()) + row - 1;
+                std::string expected = i < given ? make(i) : "";
+                ASSERT_EQ(output.line(row), expected) << c.name << " row " << row;
+            }
+            // Dropping whole blocks takes what is needed, not the whole list.
+            EXPECT_GE(output.heldBytes(), kBound / 8) << c.name;
+        };
+        ConsoleOutput output(kBound);
+        for (std::size_t i = 0; i < kLines; ++i) {
+            if (c.asOutput) output.appendOutput(make(i) + "\n");
+            else output.appendLine(make(i));
+            ASSERT_LE(output.heldBytes(), kBound) << c.name << " line " << i;
+            if (i == kLines / 2) expectNewest(output, i + 1);
+        }
+        expectNewest(output, kLines);
+    }
+}
+
+TEST(ConsoleOutput, OutputGoesOnAsBeforeOnceLinesWereDropped) {
+    ConsoleOutput output(4096);
+    for (int i = 0; i < 1000; ++i) output.appendOutput("line " + std::to_string(i) + "\n");
+    std::uint64_t dropped = output.droppedLines();
+    ASSERT_GT(dropped, 0u);
+    output.appendOutput("a partial");
+    output.appendOutput(" line\r");
+    output.appendOutput("\nand\tone more");
+    output.appendLine("listed");
+    std::size_t count = output.lineCount();
+    EXPECT_EQ(output.line(count - 3), "a partial line");
+    EXPECT_EQ(output.line(count - 2), "and     one more");
+    EXPECT_EQ(output.line(count - 1), "listed");
+    EXPECT_EQ(output.line(count - 4), "line 999");
+    EXPECT_EQ(output.droppedLines(), dropped);
+    output.clear();
+    EXPECT_EQ(output.droppedLines(), 0u);
+    EXPECT_EQ(output.lineCount(), 0u);
+    output.appendOutput("fresh");
+    EXPECT_EQ(linesOf(output), (Lines {"fresh"}));
+}
+
+// One endless line cannot pass the bound: it goes on in new lines of at
+// most maxLineBytes() each, every one starting with a whole character.
+TEST(ConsoleOutput, AnEndlessLineGoesOnInNewLinesAndTheOldestGo) {
+    const std::string characters[] = {"z", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80"};
+    for (const std::string& character : characters) {
+        ConsoleOutput output(4096);
+        std::string piece;
+        for (int i = 0; i < 60; ++i) piece += character;
+        std::size_t given = 0;
+        for (int i = 0; i < 400; ++i) {
+            output.appendOutput(piece);
+            given += piece.size();
+            ASSERT_LE(output.heldBytes(), 4096u);
+        }
+        ASSERT_GT(output.droppedLines(), 0u);
+        std::size_t longest = output.maxLineBytes() / character.size() * character.size();
+        std::size_t last = output.lineCount() - 1;
+        for (std::size_t row = 1; row <= last; ++row) {
+            std::string_view text = output.line(row);
+            ASSERT_EQ(text.size() % character.size(), 0u) << row;
+            for (std::size_t at = 0; at < text.size(); at += character.size()) {
+                ASSERT_EQ(text.substr(at, character.size()), character) << row << " at " << at;
+            }
+            if (row < last) {
+                EXPECT_EQ(text.size(), longest) << row;
+            }
+        }
+        EXPECT_EQ(output.droppedLines() * longest + (last - 1) * longest + output.line(last).size(), given);
+    }
+}
+
 }  // namespace
 }  // namespace orvo

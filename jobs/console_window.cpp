@@ -6,6 +6,7 @@
 #include "core/config_defaults.h"
 #include "core/text.h"
 #include "core/utility_dialogs.h"
+#include "core/window_scale.h"
 #include "core/workbench.h"
 #include "jobs/console_view.h"
 #include "jobs/script_calls.h"
@@ -192,8 +193,8 @@ void ConsoleWindow::placeOnScreen() {
 void ConsoleWindow::scaleWindow() {
     ScreenSize screen = services_.desktop.screenSize();
     const ScreenFactor& factor = workbench_.screenFactors[kConsoleWindowNumber - 1];
-    view_.resizeTo(int(factor.x * kConsoleDesignWidth * screen.width / defaults::DesignScreenWidth + 0.5),
-                   int(factor.y * kConsoleDesignHeight * screen.height / defaults::DesignScreenHeight + 0.5));
+    view_.resizeTo(scaledWindowLength(factor.x, kConsoleDesignWidth, screen.width, defaults::DesignScreenWidth),
+                   scaledWindowLength(factor.y, kConsoleDesignHeight, screen.height, defaults::DesignScreenHeight));
 }
 
 // The window's share of the screen over its designed share.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/workbench.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_main_thread.h"
@@ -82,6 +84,16 @@ TEST_F(ConsoleWindowTest, CreationScalesAndPlacesTheWindowOnTheScreenAndStoresTh
     EXPECT_EQ(view.font, "DejaVu Sans Mono 10");
     EXPECT_FALSE(view.shown);
     EXPECT_TRUE(runOperations.empty());
+}
+
+// Factors from a damaged ConfigFile: too large for any screen, and none at all.
+TEST_F(ConsoleWindowTest, CreationKeepsTheWindowOnTheScreenForAnyFactor) {
+    workbench.screenFactors[kConsoleWindowNumber - 1] = {1e300, std::nan("")};
+    console.ensureCreated();
+    EXPECT_EQ(view.window.width, 1024);
+    EXPECT_EQ(view.window.height, 400 * 768 / 600);
+    EXPECT_EQ(view.window.x, 0);
+    EXPECT_EQ(view.window.y, 0);
 }
 
 TEST_F(ConsoleWindowTest, CreationHandsTheAutostartJobOnAfterItsOwnClearUp) {
@@ -253,7 +265,7 @@ TEST_F(ConsoleWindowTest, FailuresAreShownAsErrorsAndLeaveTheWindowWaitingForHal
     workbench.jobs.compileBusy = true;
     starter.failError = 2;
     handOver("/no/such/orvocmd /c X.BTM");
-    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : 2"}));
+    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : No such file or directory (2)"}));
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(view.shown);
     EXPECT_FALSE(view.closeButton);
@@ -261,7 +273,8 @@ TEST_F(ConsoleWindowTest, FailuresAreShownAsErrorsAndLeaveTheWindowWaitingForHal
 
     console.submitInput("typo");  // no job: started as a program, fails the same way
     console.endOfInput();
-    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : 2", "Error creating process : 2",
+    EXPECT_EQ(errors(), (std::vector<std::string> {"Error creating process : No such file or directory (2)",
+                                                   "Error creating process : No such file or directory (2)",
                                                    "Can't send data to an inactive process"}));
     EXPECT_EQ(view.inputClears, 0);  // the typed text stays to be corrected
     console.submitInput("HALT");

@@ -1,13 +1,14 @@
 #include "jobs/redirector.h"
 
-#include "core/text.h"
 #include "core/command_words.h"
+#include "core/error_text.h"
+#include "core/text.h"
 #include "jobs/pipe_watcher.h"
 
 namespace orvo {
 namespace {
 
-std::string withError(const char* text, int error) { return std::string(text) + std::to_string(error); }
+std::string withError(const char* text, int error) { return std::string(text) + errorText(error); }
 
 const char* startFailureText(PipedStartStep step) {
     switch (step) {

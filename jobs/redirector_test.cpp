@@ -119,19 +119,38 @@ TEST_F(RedirectorTest, EveryMisuseFailsWithItsText) {
     EXPECT_EQ(redirector.setCommandLine("/bin/other"), "Cannot change CommandLine while process is active");
     EXPECT_EQ(redirector.setCommandLine("/BIN/PROG A"), std::nullopt);
     starter.last().writeError = EPIPE;
-    EXPECT_EQ(redirector.sendText("x"), "Error writing to STDIN pipe : 32");
+    EXPECT_EQ(redirector.sendText("x"), "Error writing to STDIN pipe : Broken pipe (32)");
 }
 
-TEST_F(RedirectorTest, AFailedStartNamesTheStepAndTheErrorNumber) {
+// A job that does not read its input for 2 s, and one that has closed it.
+TEST_F(RedirectorTest, AFailedWriteNamesItsError) {
+    struct Case {
+        int error;
+        const char* text;
+    };
+    const Case cases[] = {
+        {EAGAIN, "Error writing to STDIN pipe : Resource temporarily unavailable (11)"},
+        {EPIPE, "Error writing to STDIN pipe : Broken pipe (32)"},
+    };
+    startJob();
+    for (const Case& c : cases) {
+        starter.last().writeError = c.error;
+        EXPECT_EQ(redirector.sendText("answer\n"), c.text);
+    }
+    starter.last().end();
+    ASSERT_TRUE(mainThread.runUntil([&] { return ends == 1; }));
+}
+
+TEST_F(RedirectorTest, AFailedStartNamesTheStepAndTheError) {
     struct Case {
         PipedStartStep step;
         int error;
         const char* text;
     };
     const Case cases[] = {
-        {PipedStartStep::InputPipe, EMFILE, "Error on STDIN pipe creation : 24"},
-        {PipedStartStep::OutputPipe, ENFILE, "Error on STDOUT pipe creation : 23"},
-        {PipedStartStep::Process, ENOENT, "Error creating process : 2"},
+        {PipedStartStep::InputPipe, EMFILE, "Error on STDIN pipe creation : Too many open files (24)"},
+        {PipedStartStep::OutputPipe, ENFILE, "Error on STDOUT pipe creation : Too many open files in system (23)"},
+        {PipedStartStep::Process, ENOENT, "Error creating process : No such file or directory (2)"},
     };
     for (const Case& c : cases) {
         starter.failStep = c.step;
@@ -205,7 +224,7 @@ TEST_F(RedirectorTest, AFailedReadStopsTheWatcherSilentlyAndTheJobNeverEnds) {
     child.readError = EIO;
     child.feed("x");
     ASSERT_TRUE(mainThread.runUntil([&] { return !redirector.watcherError().empty(); }));
-    EXPECT_EQ(redirector.watcherError(), "Error reading STDOUT pipe : 5");
+    EXPECT_EQ(redirector.watcherError(), "Error reading STDOUT pipe : Input/output error (5)");
     child.end();
     mainThread.runPending(250);
     EXPECT_EQ(ends, 0);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "jobs/console_shown_line.h"
 #include "jobs/console_window.h"
 #include "jobs/qt/console_lines_model.h"
 #include "jobs/qt/console_list_view.h"
@@ -148,7 +149,7 @@ void ConsoleForm::resizeTo(int width, int height) { resize(width, height); }
 void ConsoleForm::refreshOutput() {
     if (!model_) return;
     model_->catchUp();
-    list_->setLongestLine(logic_->output().longestLine());
+    list_->setLongestLine(shownLength(logic_->output().longestLine()));
     // The last line is the current one: the list always shows the end.
     list_->scrollToBottom();
 }

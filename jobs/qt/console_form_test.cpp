@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "core/workbench.h"
+#include "jobs/console_shown_line.h"
 #include "jobs/console_window.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_user_interaction.h"
@@ -163,6 +164,24 @@ TEST_F(ConsoleFormTest, AMillionLinesReachTheListInOneBatchAndItShowsTheEnd) {
     console.close();
 }
 
+// A 16 MB line is kept whole, but listed cut with its marker, and the list
+// scrolls only as far as the marker.
+TEST_F(ConsoleFormTest, AHugeLineIsListedCutAndScrollsOnlyToItsMarker) {
+    console.showWithoutJob();
+    auto* list = control<ConsoleListView>("LB");
+    std::string huge(16u << 20, 'x');
+    console.appendLine(huge);
+    ASSERT_TRUE(test::waitWithEvents([&] { return list->model()->rowCount() == 1; }));
+    EXPECT_EQ(console.output().line(0).size(), huge.size());
+    std::string marker = cutLineMarker(huge.size());
+    EXPECT_EQ(shownLines(), QStringList {QString(int(kShownLineBytes), 'x') + QString::fromStdString(marker)});
+    int column = list->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    // The shown text, its margins at both sides, less the width in view.
+    EXPECT_EQ(list->horizontalScrollBar()->maximum() + list->viewport()->width(),
+              int(kShownLineBytes + marker.size()) * column + 4);
+    console.close();
+}
+
 TEST_F(ConsoleFormTest, AModalShowingBlocksOtherWindowsUntilTheJobHasEnded) {
     console.showWithoutJob();  // already up: the modal showing must still be modal
     bool wasModal = false;
@@ -179,7 +198,7 @@ TEST_F(ConsoleFormTest, AModalShowingBlocksOtherWindowsUntilTheJobHasEnded) {
 TEST_F(ConsoleFormTest, AFailedStartIsShownAsAnError) {
     run("/no/such/orvocmd /c X.BTM");
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "Error creating process : 2");
+    EXPECT_EQ(ui.shown[0].text, "Error creating process : No such file or directory (2)");
     EXPECT_TRUE(form.isVisible());
     type("HALT");
     EXPECT_FALSE(form.isVisible());

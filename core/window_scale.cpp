@@ -1,0 +1,16 @@
+#include "core/window_scale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvo {
+
+int scaledWindowLength(double factor, int designLength, int screenLength, int designScreenLength) {
+    if (screenLength <= 0 || designScreenLength <= 0) return std::max(1, designLength);
+    if (!std::isfinite(factor) || factor <= 0) factor = 1;
+    // Clamped as a double: converting a value beyond int's range is undefined.
+    double length = factor * designLength * screenLength / designScreenLength + 0.5;
+    return int(std::clamp(length, 1.0, double(screenLength)));
+}
+
+}  // namespace orvo

@@ -1,0 +1,14 @@
+#pragma once
+// A window's size from its `Screens` factor: the factor times the size the
+// window was designed at, scaled from the design screen to this one.
+
+namespace orvo {
+
+// One side of the window, rounded to a pixel. The result is a usable size
+// for any factor a damaged ConfigFile may hold: a factor that is no finite
+// positive number counts as 1 (the designed share of the screen), a result
+// is kept between 1 pixel and the screen's length, and without a known
+// screen (a length of 0 or less) the side gets its designed length.
+int scaledWindowLength(double factor, int designLength, int screenLength, int designScreenLength);
+
+}  // namespace orvo
