@@ -17,6 +17,7 @@
 #include "core/startup.h"
 #include "core/text.h"
 #include "core/utility_dialogs.h"
+#include "core/window_scale.h"
 #include "core/workbench.h"
 #include "platform/desktop.h"
 #include "platform/user_interaction.h"
@@ -73,8 +74,8 @@ void Chooser::open(ChooserPurpose purpose, int captionEntry) {
     request.icon = entry.icon;
     ScreenSize screen = services_.desktop.screenSize();
     const ScreenFactor& factor = w.screenFactors[kChooserWindowNumber - 1];
-    request.width = int(factor.x * kChooserDesignWidth * screen.width / defaults::DesignScreenWidth + 0.5);
-    request.height = int(factor.y * kChooserDesignHeight * screen.height / defaults::DesignScreenHeight + 0.5);
+    request.width = scaledWindowLength(factor.x, kChooserDesignWidth, screen.width, defaults::DesignScreenWidth);
+    request.height = scaledWindowLength(factor.y, kChooserDesignHeight, screen.height, defaults::DesignScreenHeight);
     WindowGeometry main = mainWindow_.geometry();
     int x = main.tabPagesHidden ? main.x : w.XScreenPos;
     int y = main.tabPagesHidden ? main.y : w.YScreenPos;

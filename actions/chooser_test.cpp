@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "actions/action_hints.h"
 #include "core/utility_dialogs.h"
 #include "core/workbench.h"
@@ -212,6 +214,18 @@ TEST_F(ChooserTest, OpensAtTheRecordedPlaceOnTheScreenAndKeepsItsSizeRatio) {
     EXPECT_EQ(request.fontSize, 9);
     EXPECT_DOUBLE_EQ(w.screenFactors[1].x, 1.0);
     EXPECT_DOUBLE_EQ(w.screenFactors[1].y, 0.5);
+}
+
+TEST_F(ChooserTest, ADamagedSizeRatioStillGivesAWindowOnTheScreen) {
+    for (double factor : {1e300, -1e300, std::nan(""), 0.0}) {
+        w.screenFactors[1] = {factor, factor};
+        choose(ChooserPurpose::Format, std::nullopt);
+        const ChooserRequest& request = chooserView.requests.back();
+        EXPECT_GE(request.width, 1) << factor;
+        EXPECT_LE(request.width, 1600) << factor;
+        EXPECT_GE(request.height, 1) << factor;
+        EXPECT_LE(request.height, 1200) << factor;
+    }
 }
 
 }  // namespace
