@@ -139,6 +139,7 @@ void recordMainWindowFactor(Workbench& w, const ConfigWriteContext& context) {
 }  // namespace
 
 bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
+    if (keepsConfigFile(w)) return false;
     recordMainWindowFactor(w, context);
     ConfigFile c(context.files, configFilePath(w));
     writeSystem(w, c);
@@ -150,7 +151,7 @@ bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
     writeJobFlagsAndHistories(w, c);
     writeScreenFactors(w, c);
     if (c.save()) return true;
-    reportConfigWriteFailure(w, context.ui);
+    reportConfigWriteFailure(c, w, context.ui);
     return false;
 }
 

@@ -33,7 +33,8 @@ struct ConfigWriteContext {
 };
 
 // Returns false when the file could not be written; the user has then been
-// told, if `ShowINIErrors` asks for it.
+// told, if `ShowINIErrors` asks for it. A ConfigFile that start-up could not
+// read is not written (start-up has said so): false, without a report.
 bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context);
 
 }  // namespace orvo

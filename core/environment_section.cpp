@@ -101,7 +101,7 @@ void writeDefaultEnvironmentSection(const Workbench& w, EnvironmentServices serv
     ConfigFile config(services.files, configFilePath(w));
     for (const auto& [name, value] : defaultEnvironment(w, services.files, services.environment, services.programs))
         config.document().writeString(section::Environment, name, value);
-    if (!config.save()) reportConfigWriteFailure(w, services.ui);
+    if (!config.save()) reportConfigWriteFailure(config, w, services.ui);
 }
 
 }  // namespace orvo

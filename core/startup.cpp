@@ -136,6 +136,11 @@ void Startup::locateConfigFile() {
 bool Startup::firstRun() {
     Workbench& w = workbench_;
     ConfigFile config(services_.files, configFilePath(w));
+    if (config.readError()) {
+        // Taken as missing, it would be replaced by the defaults below.
+        reportUnreadableConfigFile(config, services_.ui);
+        w.unreadableConfigFile = config.path();
+    }
     w.OwnTeXTreeDir = config.text(key::OwnTeXTreeDir, kNoIniFileMark);
     if (w.OwnTeXTreeDir != kNoIniFileMark && !commandLine_.asksInitialization()) return true;
 
@@ -238,7 +243,7 @@ void Startup::enterMainFolder() {
     Workbench& w = workbench_;
     enterCurrentFolder();
     if (!w.mainPath.empty()) {
-        if (!w.MainFileName.empty()) DocumentParameters(workbench_, view_, services_.files).read();
+        if (!w.MainFileName.empty()) readParameterFile();
         recomputeDviFileName();
     }
 }
@@ -293,18 +298,29 @@ void Startup::takeCommandLineDocument() {
         w.CurrentFileName = services_.files.fileExists(p[1]) ? p[1] : std::string();
         view_.showCurrentFile(w.CurrentFileName);
     }
-    DocumentParameters(workbench_, view_, services_.files).read();
+    readParameterFile();
     recomputeDviFileName();
     // The document named here replaces the configured one: work in its folder.
     enterCurrentFolder();
 }
 
+// The configured document and the one named on the command line may be the
+// same: its file is reported once.
+void Startup::readParameterFile() {
+    std::optional<FileFailure> unreadable = DocumentParameters(workbench_, view_, services_.files).read();
+    if (!unreadable || unreadable->path == reportedParameterFile_) return;
+    reportUnreadableParameterFile(*unreadable, services_.ui);
+    reportedParameterFile_ = unreadable->path;
+}
+
 void Startup::completeFirstRun() {
     Workbench& w = workbench_;
     ScreenSize screen = services_.desktop.screenSize();
-    writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
-    ports_.editorProfile.writeFirstRunProfiles();
-    writeDefaultEnvironment();
+    if (!keepsConfigFile(w)) {
+        writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
+        ports_.editorProfile.writeFirstRunProfiles();
+        writeDefaultEnvironment();
+    }
     ports_.ownTree.refresh();
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
                           double(defaults::DesignScreenHeight) / screen.height};

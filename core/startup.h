@@ -97,6 +97,7 @@ private:
     void applySpeedbarMode();
     void takeCommandLineDocument();
     void completeFirstRun();
+    void readParameterFile();
     void recomputeDviFileName();
     void applyEnvironment();
     void writeDefaultEnvironment();
@@ -111,6 +112,7 @@ private:
     StartupPorts ports_;
     CommandLine commandLine_;
     InterfaceLanguage language_;
+    std::string reportedParameterFile_;
 };
 
 }  // namespace orvo

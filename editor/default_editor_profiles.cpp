@@ -30,7 +30,7 @@ bool writeDefaultEditorProfiles(Workbench& w, const DefaultProfileServices& serv
     }
     if (!best.empty()) config.setText(key::EditorSection, best);
     if (!config.save()) {
-        reportConfigWriteFailure(w, services.ui);
+        reportConfigWriteFailure(config, w, services.ui);
         return false;
     }
     if (best.empty()) return true;
