@@ -39,6 +39,8 @@ void ConfigFile::setInteger(ConfigKey key, int value) { document_.writeInteger(k
 void ConfigFile::setFlag(ConfigKey key, bool value) { document_.writeBool(key.section, key.name, value); }
 
 bool ConfigFile::save() {
+    if (saveAttempted_) return !writeError_;
+    saveAttempted_ = true;
     writeError_ = readError_ ? readError_ : files_.replace(path_, document_.text()).error;
     return !writeError_;
 }

@@ -34,8 +34,11 @@ public:
     void setInteger(ConfigKey key, int value);
     void setFlag(ConfigKey key, bool value);
 
-    // Fails without writing when the file could not be read.
+    // The pass's one write. Later calls write nothing and give the first
+    // call's outcome, so the parts that fill a pass together may each ask
+    // for it. Fails without writing when the file could not be read.
     bool save();
+    bool saveAttempted() const { return saveAttempted_; }
     // Why the write failed; nothing when it succeeded or was not attempted.
     const std::optional<FileError>& writeError() const { return writeError_; }
 
@@ -44,6 +47,7 @@ private:
     std::string path_;
     std::optional<FileError> readError_;
     IniDocument document_;
+    bool saveAttempted_ = false;
     std::optional<FileError> writeError_;
 };
 

@@ -71,6 +71,23 @@ TEST_F(ConfigFileTest, AMissingFileIsNoReadErrorAndIsWritten) {
     EXPECT_EQ(files.files.at(kPath), kContent);
 }
 
+TEST_F(ConfigFileTest, APassIsWrittenOnceHoweverOftenItIsSaved) {
+    ConfigFile config(files, kPath);
+    EXPECT_FALSE(config.saveAttempted());
+    EXPECT_TRUE(config.save());
+    config.setText(key::OwnTeXTreeDir, "/later/");
+    EXPECT_TRUE(config.save());
+    EXPECT_TRUE(config.saveAttempted());
+    EXPECT_EQ(files.writesTo(kPath), 1);
+
+    files.failWrites = true;
+    ConfigFile failing(files, kPath);
+    EXPECT_FALSE(failing.save());
+    files.failWrites = false;
+    EXPECT_FALSE(failing.save()) << "the outcome of the one write";
+    EXPECT_EQ(files.writesTo(kPath), 1);
+}
+
 TEST_F(ConfigFileTest, AFailedWriteIsLoggedAlwaysAndShownWhenAskedFor) {
     files.failWrites = true;
     ConfigFile config(files, kPath);

@@ -9,6 +9,7 @@
 
 namespace orvo {
 
+class ConfigFile;
 class ConfigSectionWriter;
 class FileSystem;
 class UserInteraction;
@@ -36,5 +37,9 @@ struct ConfigWriteContext {
 // told, if `ShowINIErrors` asks for it. A ConfigFile that start-up could not
 // read is not written (start-up has said so): false, without a report.
 bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context);
+
+// Everything writeConfiguration() puts into its pass, into `config`, for a
+// pass that other parts fill too before its one write.
+void writeConfigurationKeys(Workbench& workbench, ConfigFile& config, const ConfigWriteContext& context);
 
 }  // namespace orvo

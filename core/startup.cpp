@@ -190,12 +190,6 @@ void Startup::applyEnvironment() {
     applyEnvironmentSection(config.document(), services_.environment);
 }
 
-void Startup::writeDefaultEnvironment() {
-    writeDefaultEnvironmentSection(workbench_,
-                                   {services_.files, services_.environment, services_.programs, services_.ui});
-    applyEnvironment();
-}
-
 void Startup::writeEnvironmentBatchFileStep() { writeEnvironmentBatchFile(workbench_, services_.files); }
 
 // Pending from here on; without console capture it runs now, and the
@@ -316,14 +310,25 @@ void Startup::readParameterFile() {
 void Startup::completeFirstRun() {
     Workbench& w = workbench_;
     ScreenSize screen = services_.desktop.screenSize();
-    if (!keepsConfigFile(w)) {
-        writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
-        ports_.editorProfile.writeFirstRunProfiles();
-        writeDefaultEnvironment();
-    }
+    if (!keepsConfigFile(w)) writeFirstConfigFile(screen);
     ports_.ownTree.refresh();
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
                           double(defaults::DesignScreenHeight) / screen.height};
+}
+
+// The whole first ConfigFile is one pass and one write, so that a kill leaves
+// no file without its environment or its editor profiles: the
+// configuration, the default environment, then the editor profiles, whose
+// port writes the pass.
+void Startup::writeFirstConfigFile(ScreenSize screen) {
+    Workbench& w = workbench_;
+    ConfigFile config(services_.files, configFilePath(w));
+    writeConfigurationKeys(w, config, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
+    writeDefaultEnvironmentSection(w, config.document(), {services_.files, services_.environment, services_.programs});
+    ports_.editorProfile.writeFirstRunProfiles(config);
+    // Without editor profiles the pass is still to be written.
+    if (!config.saveAttempted() && !config.save()) reportConfigWriteFailure(config, w, services_.ui);
+    applyEnvironment();
 }
 
 // The console's creation runs the autostart job when start-up left it to the

@@ -301,6 +301,46 @@ TEST_F(FirstRunTest, AskedAgainRewritesAnExistingConfigFile) {
     EXPECT_EQ(rig.written(kUserIni, key::ScreenFontSize), "8");
 }
 
+// The configuration, the default environment and the editor profiles are
+// one pass: a kill can leave no first file without its environment.
+TEST_F(FirstRunTest, TheFirstConfigFileIsOneWriteWithItsEnvironmentAndEditorProfiles) {
+    rig.files.addFile("/usr/bin/gedit");
+    ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+    EXPECT_EQ(rig.files.writesTo(kUserIni), 1);
+    IniDocument ini(rig.files.readFile(kUserIni).value_or(""));
+    EXPECT_EQ(ini.readString("UserChoice", "OwnTeXTreeDir", ""), kOwnTree);
+    EXPECT_EQ(ini.readString("Environment", "MODE", ""), "ljfour");
+    EXPECT_EQ(ini.readString("Environment", "GS_LIB", ""), "/usr/local/texlive/2023/bin/x86_64-linux");
+    EXPECT_EQ(ini.readString("Editor:gedit_US", "Editor", ""), "/usr/bin/gedit");
+    EXPECT_EQ(ini.readString("UserChoice", "EditorSection", ""), "Editor:gedit");
+    // What was written is in force.
+    EXPECT_EQ(rig.workbench.activeEditorSection, "Editor:gedit_US");
+    EXPECT_EQ(rig.environment.variables["MODE"], "ljfour");
+    EXPECT_EQ(rig.messages(), std::vector<std::string> {});
+}
+
+TEST_F(FirstRunTest, AFirstFileThatCannotBeWrittenIsReportedOnceAndOnlyWhenAskedFor) {
+    for (bool show : {false, true}) {
+        SCOPED_TRACE(show);
+        Rig rig;
+        rig.environment.variables["PATH"] = "/usr/bin";
+        rig.files.addFile("/usr/bin/gedit");
+        rig.writeConfig(kUserIni, fullConfiguration() + Keys {{key::ShowINIErrors, show ? "1" : "0"}});
+        std::optional<std::string> before = rig.files.readFile(kUserIni);
+        rig.files.failWrites = true;
+        ASSERT_EQ(rig.start({"-INI"}), StartupOutcome::Ready);
+        std::vector<std::string> expected;
+        if (show) expected.push_back(std::string("Orvo couldn't write the INI file ") + kUserIni);
+        EXPECT_EQ(rig.messages(), expected);
+        EXPECT_EQ(rig.ui.logged,
+                  std::vector<std::string> {std::string("couldn't write ") + kUserIni + ": No space left on device"});
+        EXPECT_EQ(rig.files.readFile(kUserIni), before);
+        // Nothing of the pass took effect: the profile and environment come from the file.
+        EXPECT_NE(rig.workbench.activeEditorSection, "Editor:gedit_US");
+        EXPECT_EQ(rig.environment.variables.count("MODE"), 0u);
+    }
+}
+
 // Taken for a missing file, it would be replaced by a first run's defaults,
 // and again at every start.
 TEST_F(FirstRunTest, AConfigFileThatCannotBeReadIsReportedAndNeverWritten) {
