@@ -7,41 +7,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "platform/linux/atomic_replace.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/regular_file.h"
+#include "tests/file_probes.h"
 #include "tests/forked_check.h"
 #include "tests/temp_dir.h"
 
 namespace orvo {
 namespace {
 
+using test::isFifo;
+using test::isLink;
+using test::modeOf;
+using test::sortedEntries;
 using test::TempDir;
-
-std::vector<std::string> sortedEntries(const std::string& folder) {
-    std::vector<std::string> names = LinuxFileSystem().listDirectory(folder);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-bool isLink(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
-bool isFifo(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
-}
-
-mode_t modeOf(const std::string& path) {
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
 
 // --- Reading ---------------------------------------------------------------
 
