@@ -106,6 +106,7 @@ ResolvedPath resolveLinks(const std::string& path) {
         char buffer[PATH_MAX];
         ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
         if (n < 0) return {current, errno};
+        if (n == 0) return {current, ENOENT};  // no file system makes an empty link, but a broken one might
         std::string target(buffer, std::size_t(n));
         current = target.front() == '/' ? target : folderPart(current) + "/" + target;
     }
