@@ -38,7 +38,8 @@ void FileChoice::enterDocument(const std::string& path, const std::string& forme
     w.mainPath = folderOf(path);
     w.MainFileName = fileNameOf(path);
     view_.showMainFile(activeMainFile());
-    DocumentParameters(w, view_, services_.files).read();
+    if (auto unreadable = DocumentParameters(w, view_, services_.files).read())
+        reportUnreadableParameterFile(*unreadable, services_.ui);
     if (w.portScript != formerPortScript && services_.jobs) services_.jobs->redirectPrintDestination();
 }
 

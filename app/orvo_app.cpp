@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "app/services.h"
@@ -14,17 +13,15 @@
 #include "core/command_line.h"
 #include "editor/forall_topic.h"
 #include "platform/linux/executable_path.h"
+#include "platform/linux/regular_file.h"
 
 namespace orvo {
 namespace {
 
 long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    }
-    return -1;
+    std::string status = readRegularFile("/proc/self/status").content;
+    std::size_t at = status.find("\nVmRSS:");
+    return at == std::string::npos ? -1 : std::atol(status.c_str() + at + 7);
 }
 
 // For benchmarks and end-to-end tests: say when the window is up, then quit

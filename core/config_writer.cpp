@@ -138,9 +138,8 @@ void recordMainWindowFactor(Workbench& w, const ConfigWriteContext& context) {
 
 }  // namespace
 
-bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
+void writeConfigurationKeys(Workbench& w, ConfigFile& c, const ConfigWriteContext& context) {
     recordMainWindowFactor(w, context);
-    ConfigFile c(context.files, configFilePath(w));
     writeSystem(w, c);
     for (const ConfigSectionWriter* section : context.sections) section->write(w, c.document());
     writeChoices(w, c);
@@ -149,8 +148,14 @@ bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
     writeWindowKeys(w, c, context);
     writeJobFlagsAndHistories(w, c);
     writeScreenFactors(w, c);
+}
+
+bool writeConfiguration(Workbench& w, const ConfigWriteContext& context) {
+    if (keepsConfigFile(w)) return false;
+    ConfigFile c(context.files, configFilePath(w));
+    writeConfigurationKeys(w, c, context);
     if (c.save()) return true;
-    reportConfigWriteFailure(w, context.ui);
+    reportConfigWriteFailure(c, w, context.ui);
     return false;
 }
 

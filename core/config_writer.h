@@ -9,6 +9,7 @@
 
 namespace orvo {
 
+class ConfigFile;
 class ConfigSectionWriter;
 class FileSystem;
 class UserInteraction;
@@ -33,7 +34,12 @@ struct ConfigWriteContext {
 };
 
 // Returns false when the file could not be written; the user has then been
-// told, if `ShowINIErrors` asks for it.
+// told, if `ShowINIErrors` asks for it. A ConfigFile that start-up could not
+// read is not written (start-up has said so): false, without a report.
 bool writeConfiguration(Workbench& workbench, const ConfigWriteContext& context);
+
+// Everything writeConfiguration() puts into its pass, into `config`, for a
+// pass that other parts fill too before its one write.
+void writeConfigurationKeys(Workbench& workbench, ConfigFile& config, const ConfigWriteContext& context);
 
 }  // namespace orvo

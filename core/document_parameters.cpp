@@ -18,28 +18,32 @@ namespace orvo {
 DocumentParameters::DocumentParameters(Workbench& workbench, MainWindowView& view, FileSystem& files)
     : workbench_(workbench), view_(view), files_(files) {}
 
-void DocumentParameters::write(const std::string& mainFileName, const std::string& mainPath,
-                               const std::string& currentFile) {
+std::optional<FileFailure> DocumentParameters::write(const std::string& mainFileName, const std::string& mainPath,
+                                                     const std::string& currentFile) {
     workbench_.PrinterOptions = trimLeft(view_.printerOptionsText());
-    if (baseName(mainFileName).empty() || !files_.fileExists(mainPath + mainFileName)) return;
-    // An existing file is rewritten under the name it has. A failed write
-    // leaves the old file whole and is not reported.
+    if (baseName(mainFileName).empty() || !files_.fileExists(mainPath + mainFileName)) return std::nullopt;
+    // An existing file is rewritten under the name it has.
     std::string path = existingOrDerivedName(files_, parameterFilePath(mainPath, mainFileName));
-    files_.writeFileAtomically(path, parameterFileText(workbench_, currentFile));
+    if (FileRead old = files_.read(path); old.unreadable()) return FileFailure {path, *old.error};
+    FileWrite written = files_.replace(path, parameterFileText(workbench_, currentFile));
+    if (!written.ok()) return FileFailure {path, *written.error};
+    return std::nullopt;
 }
 
-void DocumentParameters::read() {
+std::optional<FileFailure> DocumentParameters::read() {
     Workbench& w = workbench_;
     std::optional<std::string> path = findFileIgnoringCase(files_, parameterFilePath(w.mainPath, w.MainFileName));
-    std::optional<std::string> content = path ? files_.readFile(*path) : std::nullopt;
-    if (!content) {
+    FileRead file = path ? files_.read(*path) : FileRead {{}, FileError {FileError::Kind::Missing, 0}};
+    if (!file.ok()) {
         if (deriveFileDestination(w)) view_.showChoice(ChoiceField::PrinterPort, w.PrinterPortTXT);
-        return;
+        if (file.unreadable()) return FileFailure {*path, *file.error};
+        return std::nullopt;
     }
-    takeParameterLines(splitTextLines(*content), w);
+    takeParameterLines(splitTextLines(file.content), w);
     showRestoredValues();
     readProjectMarks();
     readPrinterOptionFile(w, files_);
+    return std::nullopt;
 }
 
 void DocumentParameters::showRestoredValues() {
@@ -60,6 +64,12 @@ void DocumentParameters::readProjectMarks() {
     ConfigFile config(files_, configFilePath(w));
     w.projectMarks = orvo::readProjectMarks(config.document(), section);
     w.projectSection = section;
+}
+
+void reportUnreadableParameterFile(const FileFailure& failure, UserInteraction& ui) {
+    // No message line of the language files says this yet.
+    reportUnreadableFile(ui, "parameter file", failure,
+                         "The document keeps the choices in force, and the file is left as it is.");
 }
 
 }  // namespace orvo

@@ -1,6 +1,5 @@
 #include "core/environment_section.h"
 
-#include "core/config_file.h"
 #include "core/config_keys.h"
 #include "core/ini_document.h"
 #include "core/path_names.h"
@@ -97,11 +96,9 @@ EnvironmentEntries defaultEnvironment(const Workbench& w, const FileSystem& file
     };
 }
 
-void writeDefaultEnvironmentSection(const Workbench& w, EnvironmentServices services) {
-    ConfigFile config(services.files, configFilePath(w));
+void writeDefaultEnvironmentSection(const Workbench& w, IniDocument& config, EnvironmentServices services) {
     for (const auto& [name, value] : defaultEnvironment(w, services.files, services.environment, services.programs))
-        config.document().writeString(section::Environment, name, value);
-    if (!config.save()) reportConfigWriteFailure(w, services.ui);
+        config.writeString(section::Environment, name, value);
 }
 
 }  // namespace orvo

@@ -12,7 +12,6 @@ class Environment;
 class FileSystem;
 class IniDocument;
 class ProgramOutput;
-class UserInteraction;
 struct Workbench;
 
 using EnvironmentEntries = std::vector<std::pair<std::string, std::string>>;
@@ -38,12 +37,10 @@ struct EnvironmentServices {
     FileSystem& files;
     const Environment& environment;
     ProgramOutput& programs;
-    UserInteraction& ui;
 };
 
-// Writes the defaults into ConfigFile's section in one pass: existing keys
-// are replaced in place, missing ones appended. A failed write is reported
-// when `ShowINIErrors` is set.
-void writeDefaultEnvironmentSection(const Workbench& workbench, EnvironmentServices services);
+// Writes the defaults into the section of `config`, a first run's ConfigFile
+// pass: existing keys are replaced in place, missing ones appended.
+void writeDefaultEnvironmentSection(const Workbench& workbench, IniDocument& config, EnvironmentServices services);
 
 }  // namespace orvo

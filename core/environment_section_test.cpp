@@ -8,20 +8,15 @@
 #include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_program_output.h"
-#include "platform/fake/fake_user_interaction.h"
 
 namespace orvo {
 namespace {
-
-constexpr const char* kIni = "/home/u/.config/orvo/ORVO.INI";
-
 
 class EnvironmentSectionTest : public ::testing::Test {
 protected:
     FakeFileSystem files;
     FakeEnvironment environment;
     FakeProgramOutput programs;
-    FakeUserInteraction ui;
     Workbench w;
 
     EnvironmentSectionTest() {
@@ -30,9 +25,6 @@ protected:
         w.Web2cBINDir = "/usr/bin/";
         w.OrvoBTMDir = "/opt/orvo/";
         w.FourDosProgram = "/opt/orvo/orvocmd";
-        w.iniDir = "/home/u/.config/orvo/";
-        w.iniName = "ORVO.INI";
-        files.addDirectory(w.iniDir);
         files.addFile("/usr/bin/kpsewhich");
         files.addFile("/usr/bin/gs");
         files.addFile("/etc/texmf/web2c/texmf.cnf");
@@ -89,9 +81,8 @@ TEST_F(EnvironmentSectionTest, TemporaryFolderAndGhostscriptFollowWhatThereIs) {
 }
 
 TEST_F(EnvironmentSectionTest, WritingTheDefaultsReplacesInPlaceAndAppendsTheRest) {
-    files.addFile(kIni, "[Environment]\nMINE=kept\nMODE=localfont\n[Options]\nX=1\n");
-    writeDefaultEnvironmentSection(w, {files, environment, programs, ui});
-    IniDocument written(files.readFile(kIni).value_or(""));
+    IniDocument written("[Environment]\nMINE=kept\nMODE=localfont\n[Options]\nX=1\n");
+    writeDefaultEnvironmentSection(w, written, {files, environment, programs});
     EnvironmentEntries entries = environmentEntries(written);
     ASSERT_EQ(entries.size(), 16u);
     EXPECT_EQ(entries[0], (std::pair<std::string, std::string> {"MINE", "kept"}));
@@ -99,18 +90,6 @@ TEST_F(EnvironmentSectionTest, WritingTheDefaultsReplacesInPlaceAndAppendsTheRes
     EXPECT_EQ(entries[2].first, "TEMP");
     EXPECT_EQ(entries[15], (std::pair<std::string, std::string> {"GS_LIB", "/usr/bin"}));
     EXPECT_EQ(written.readString("Options", "X", ""), "1");
-    EXPECT_TRUE(ui.shown.empty());
-}
-
-TEST_F(EnvironmentSectionTest, AFailedWriteIsReportedOnlyWhenAskedFor) {
-    files.failWrites = true;
-    w.ShowINIErrors = false;
-    writeDefaultEnvironmentSection(w, {files, environment, programs, ui});
-    EXPECT_TRUE(ui.shown.empty());
-    w.ShowINIErrors = true;
-    writeDefaultEnvironmentSection(w, {files, environment, programs, ui});
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "Orvo couldn't write the INI file /home/u/.config/orvo/ORVO.INI");
 }
 
 TEST_F(EnvironmentSectionTest, ApplyingSetsEveryVariableByTheReadingRules) {

@@ -13,9 +13,13 @@
 
 namespace orvo {
 
+// A failed write is no box's business here (the shut-down may run for a
+// signal, with nobody to answer), but it is kept on the log.
 bool Shutdown::writeParameterFileStep() {
-    DocumentParameters(workbench_, view_, services_.files)
-        .write(workbench_.MainFileName, workbench_.mainPath, workbench_.CurrentFileName);
+    std::optional<FileFailure> failure = DocumentParameters(workbench_, view_, services_.files)
+                                             .write(workbench_.MainFileName, workbench_.mainPath,
+                                                    workbench_.CurrentFileName);
+    if (failure) logWriteFailure(services_.ui, failure->path, failure->error);
     return true;
 }
 

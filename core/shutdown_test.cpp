@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <string>
 #include <vector>
 
@@ -82,6 +84,32 @@ TEST_F(ShutdownTest, FailedWriteIsReportedAndShutDownGoesOn) {
     EXPECT_NE(ui.shown[0].text.find(kShutdownIniPath), std::string::npos) << ui.shown[0].text;
     EXPECT_FALSE(view.onTop);
     EXPECT_FALSE(view.locked);
+}
+
+// A shut-down for a signal shows no box; the log keeps every failed write,
+// ShowINIErrors or not.
+TEST_F(ShutdownTest, FailedWritesGoToTheLogWithTheFileAndTheReason) {
+    files.addFile("/docs/paper.tex");
+    workbench.mainPath = "/docs/";
+    workbench.MainFileName = "paper.tex";
+    workbench.ShowINIErrors = false;
+    files.failWrites = true;
+    shutdown.run();
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(ui.logged, (std::vector<std::string> {
+                             "couldn't write /docs/paper.ORVOPAR: No space left on device",
+                             "couldn't write /home/u/.config/orvo/ORVO.INI: No space left on device"}));
+}
+
+TEST_F(ShutdownTest, AConfigFileStartUpCouldNotReadIsLeftAlone) {
+    files.addFile(kShutdownIniPath, "[UserChoice]\nMine=1\n");
+    files.unreadable[kShutdownIniPath] = {FileError::Kind::System, EACCES};
+    workbench.unreadableConfigFile = kShutdownIniPath;
+    shutdown.run();
+    EXPECT_EQ(files.writesTo(kShutdownIniPath), 0);
+    EXPECT_EQ(files.files.at(kShutdownIniPath), "[UserChoice]\nMine=1\n");
+    EXPECT_TRUE(ui.shown.empty()) << "start-up has said so";
+    EXPECT_TRUE(ui.logged.empty());
 }
 
 TEST_F(ShutdownTest, ReleasesTextsSoMessagesFallBack) {

@@ -138,6 +138,11 @@ void Startup::locateConfigFile() {
 bool Startup::firstRun() {
     Workbench& w = workbench_;
     ConfigFile config(services_.files, configFilePath(w));
+    if (config.readError()) {
+        // Taken as missing, it would be replaced by the defaults below.
+        reportUnreadableConfigFile(config, services_.ui);
+        w.unreadableConfigFile = config.path();
+    }
     w.OwnTeXTreeDir = config.text(key::OwnTeXTreeDir, kNoIniFileMark);
     if (w.OwnTeXTreeDir != kNoIniFileMark && !commandLine_.asksInitialization()) return true;
 
@@ -187,12 +192,6 @@ void Startup::applyEnvironment() {
     applyEnvironmentSection(config.document(), services_.environment);
 }
 
-void Startup::writeDefaultEnvironment() {
-    writeDefaultEnvironmentSection(workbench_,
-                                   {services_.files, services_.environment, services_.programs, services_.ui});
-    applyEnvironment();
-}
-
 void Startup::writeEnvironmentBatchFileStep() { writeEnvironmentBatchFile(workbench_, services_.files); }
 
 // Pending from here on; without console capture it runs now, and the
@@ -240,7 +239,7 @@ void Startup::enterMainFolder() {
     Workbench& w = workbench_;
     enterCurrentFolder();
     if (!w.mainPath.empty()) {
-        if (!w.MainFileName.empty()) DocumentParameters(workbench_, view_, services_.files).read();
+        if (!w.MainFileName.empty()) readParameterFile();
         recomputeDviFileName();
     }
 }
@@ -298,21 +297,43 @@ void Startup::takeCommandLineDocument() {
         w.CurrentFileName = keepable && services_.files.fileExists(p[1]) ? p[1] : std::string();
         view_.showCurrentFile(w.CurrentFileName);
     }
-    DocumentParameters(workbench_, view_, services_.files).read();
+    readParameterFile();
     recomputeDviFileName();
     // The document named here replaces the configured one: work in its folder.
     enterCurrentFolder();
 }
 
+// The configured document and the one named on the command line may be the
+// same: its file is reported once.
+void Startup::readParameterFile() {
+    std::optional<FileFailure> unreadable = DocumentParameters(workbench_, view_, services_.files).read();
+    if (!unreadable || unreadable->path == reportedParameterFile_) return;
+    reportUnreadableParameterFile(*unreadable, services_.ui);
+    reportedParameterFile_ = unreadable->path;
+}
+
 void Startup::completeFirstRun() {
     Workbench& w = workbench_;
     ScreenSize screen = services_.desktop.screenSize();
-    writeConfiguration(w, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
-    ports_.editorProfile.writeFirstRunProfiles();
-    writeDefaultEnvironment();
+    if (!keepsConfigFile(w)) writeFirstConfigFile(screen);
     ports_.ownTree.refresh();
     w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
                           double(defaults::DesignScreenHeight) / screen.height};
+}
+
+// The whole first ConfigFile is one pass and one write, so that a kill leaves
+// no file without its environment or its editor profiles: the
+// configuration, the default environment, then the editor profiles, whose
+// port writes the pass.
+void Startup::writeFirstConfigFile(ScreenSize screen) {
+    Workbench& w = workbench_;
+    ConfigFile config(services_.files, configFilePath(w));
+    writeConfigurationKeys(w, config, {services_.files, services_.ui, screen, view_.geometry(), ports_.configSections});
+    writeDefaultEnvironmentSection(w, config.document(), {services_.files, services_.environment, services_.programs});
+    ports_.editorProfile.writeFirstRunProfiles(config);
+    // Without editor profiles the pass is still to be written.
+    if (!config.saveAttempted() && !config.save()) reportConfigWriteFailure(config, w, services_.ui);
+    applyEnvironment();
 }
 
 // The console's creation runs the autostart job when start-up left it to the

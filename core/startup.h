@@ -8,6 +8,7 @@
 
 #include "core/command_line.h"
 #include "core/interface_language.h"
+#include "platform/desktop.h"
 
 namespace orvo {
 
@@ -97,9 +98,10 @@ private:
     void applySpeedbarMode();
     void takeCommandLineDocument();
     void completeFirstRun();
+    void writeFirstConfigFile(ScreenSize screen);
+    void readParameterFile();
     void recomputeDviFileName();
     void applyEnvironment();
-    void writeDefaultEnvironment();
     void writeEnvironmentBatchFileStep();
     void autostart();
     void loadEditorProfile();
@@ -111,6 +113,7 @@ private:
     StartupPorts ports_;
     CommandLine commandLine_;
     InterfaceLanguage language_;
+    std::string reportedParameterFile_;
 };
 
 }  // namespace orvo

@@ -104,6 +104,7 @@ TEST(StartupPorts, AFirstRunTakesTheDefaultsAndRefreshesTheOwnTreeOnceItsFilesAr
     EXPECT_EQ(rig.editorProfile.calls, (Calls {"loadAtStartup", "writeFirstRunProfiles"}));
     EXPECT_EQ(ownTree.calls, Calls {"refresh"});
     EXPECT_TRUE(ownTree.configWrittenFirst);
+    EXPECT_EQ(rig.files.writesTo("/opt/orvo/ORVO.INI"), 1) << "a port that does not write leaves the write to start-up";
 }
 
 TEST(StartupPorts, TheAutostartJobRunsAtStartUpOnlyWithoutConsoleCapture) {

@@ -31,6 +31,9 @@ struct Workbench {
     std::string OrvoSelectionsOptionsDir;
     std::string iniDir;
     std::string iniName;
+    // The ConfigFile start-up found but could not read: this session never
+    // writes it, so its content is not lost.
+    std::string unreadableConfigFile;
     bool firstRun = false;
     std::string OwnTeXTreeDir;
     std::string Web2cDir;

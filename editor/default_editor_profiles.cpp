@@ -18,8 +18,7 @@ std::string sectionOf(const KnownEditor& editor) {
 
 }  // namespace
 
-bool writeDefaultEditorProfiles(Workbench& w, const DefaultProfileServices& services) {
-    ConfigFile config(services.files, configFilePath(w));
+bool writeDefaultEditorProfiles(Workbench& w, ConfigFile& config, const DefaultProfileServices& services) {
     std::string best;
     for (const KnownEditor& editor : knownEditors()) {
         std::string folder = findFolderOnPath(std::string(editor.program), services.files, services.environment);
@@ -30,7 +29,7 @@ bool writeDefaultEditorProfiles(Workbench& w, const DefaultProfileServices& serv
     }
     if (!best.empty()) config.setText(key::EditorSection, best);
     if (!config.save()) {
-        reportConfigWriteFailure(w, services.ui);
+        reportConfigWriteFailure(config, w, services.ui);
         return false;
     }
     if (best.empty()) return true;

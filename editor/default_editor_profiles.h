@@ -3,6 +3,7 @@
 // PATH, and the best of them chosen.
 namespace orvo {
 
+class ConfigFile;
 class Environment;
 class FileSystem;
 class MainWindowView;
@@ -16,9 +17,10 @@ struct DefaultProfileServices {
     MainWindowView& view;
 };
 
-// Writes the sections in one pass (each value replacing what was there) and
-// makes the best editor found the active one, with its environment. A file
-// that cannot be written is reported when `ShowINIErrors` is on; false then.
-bool writeDefaultEditorProfiles(Workbench& workbench, const DefaultProfileServices& services);
+// Adds the sections to the pass `config` (each value replacing what was
+// there), writes the pass and makes the best editor found the active one,
+// with its environment. A pass that cannot be written is reported; false
+// then, and the active profile stays.
+bool writeDefaultEditorProfiles(Workbench& workbench, ConfigFile& config, const DefaultProfileServices& services);
 
 }  // namespace orvo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/config_file.h"
 #include "core/ini_document.h"
 #include "core/workbench.h"
 #include "platform/fake/fake_environment.h"
@@ -32,11 +33,16 @@ protected:
         files.addFile("/usr/bin/geany");
     }
     IniDocument config() const { return IniDocument(files.files.at("/conf/ORVO.INI")); }
+    // A first run's pass over the file as it stands.
+    bool writeProfiles() {
+        ConfigFile pass(files, "/conf/ORVO.INI");
+        return writeDefaultEditorProfiles(w, pass, {files, environment, ui, view});
+    }
 };
 
 TEST_F(DefaultEditorProfilesTest, EveryEditorOnThePathGetsAProfileAndTheBestBecomesActive) {
     files.addFile("/usr/local/bin/emacs");
-    ASSERT_TRUE(writeDefaultEditorProfiles(w, {files, environment, ui, view}));
+    ASSERT_TRUE(writeProfiles());
     IniDocument ini = config();
     EXPECT_EQ(ini.readString("Editor:Emacs_US", "Editor", ""), "/usr/local/bin/emacs -l /opt/orvo/orvo-dde.el");
     EXPECT_EQ(ini.readString("Editor:Emacs_US", "TeXEdit", ""),
@@ -57,14 +63,14 @@ TEST_F(DefaultEditorProfilesTest, EveryEditorOnThePathGetsAProfileAndTheBestBeco
 }
 
 TEST_F(DefaultEditorProfilesTest, WithoutEmacsThePlainEditorFoundFirstIsChosen) {
-    ASSERT_TRUE(writeDefaultEditorProfiles(w, {files, environment, ui, view}));
+    ASSERT_TRUE(writeProfiles());
     EXPECT_EQ(config().readString("UserChoice", "EditorSection", ""), "Editor:gedit");
     EXPECT_EQ(w.editor.Editor, "/usr/bin/gedit");
 }
 
 TEST_F(DefaultEditorProfilesTest, AFileThatCannotBeWrittenIsReported) {
     files.failWrites = true;
-    EXPECT_FALSE(writeDefaultEditorProfiles(w, {files, environment, ui, view}));
+    EXPECT_FALSE(writeProfiles());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "Orvo couldn't write the INI file /conf/ORVO.INI");
     EXPECT_EQ(w.activeEditorSection, "Editor:MED");

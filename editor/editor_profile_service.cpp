@@ -13,9 +13,9 @@ void EditorProfileService::reloadForLanguage(const IniDocument& config) {
     reloadEditorProfileForLanguage(workbench_, config, services_.files);
 }
 
-// A failed write has been reported by the writer when `ShowINIErrors` asks.
-void EditorProfileService::writeFirstRunProfiles() {
-    writeDefaultEditorProfiles(workbench_, services_);
+// A failed write has been reported by the writer.
+void EditorProfileService::writeFirstRunProfiles(ConfigFile& firstConfig) {
+    writeDefaultEditorProfiles(workbench_, firstConfig, services_);
 }
 
 void EditorProfileSection::write(const Workbench& workbench, IniDocument& config) const {

@@ -14,7 +14,7 @@ public:
 
     void loadAtStartup(const IniDocument& config) override;
     void reloadForLanguage(const IniDocument& config) override;
-    void writeFirstRunProfiles() override;
+    void writeFirstRunProfiles(ConfigFile& firstConfig) override;
 
 private:
     Workbench& workbench_;

@@ -7,17 +7,52 @@
 
 namespace orvo {
 
+// Why a file could not be read or written.
+struct FileError {
+    enum class Kind {
+        Missing,         // nothing at the path
+        NotRegularFile,  // a FIFO, device, socket or folder where a file belongs
+        System,          // the system refused: `code` says why
+    };
+    Kind kind = Kind::System;
+    int code = 0;  // the system's error number (errno) for System
+
+    bool missing() const { return kind == Kind::Missing; }
+};
+
+// A whole file's content, or why there is none.
+struct FileRead {
+    std::string content;
+    std::optional<FileError> error;
+
+    bool ok() const { return !error; }
+    bool missing() const { return error && error->missing(); }
+    // There is something at the path, but it cannot be read.
+    bool unreadable() const { return error && !error->missing(); }
+};
+
+// What became of a write: nothing when it succeeded.
+struct FileWrite {
+    std::optional<FileError> error;
+
+    bool ok() const { return !error; }
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole content, or nothing when the file cannot be read.
-    virtual std::optional<std::string> readFile(const std::string& path) const = 0;
-    // Replaces the file in one step: the content goes to a temporary file in the
-    // same folder, which is then renamed over `path`. A crash leaves the old or
-    // the new file, never a torn one. False when anything failed; the old file
-    // is then untouched.
-    virtual bool writeFileAtomically(const std::string& path, const std::string& content) = 0;
+    // The whole content of a regular file. Reading never waits: a FIFO or a
+    // device in place of the file is no regular file and is not opened for
+    // long enough to block.
+    virtual FileRead read(const std::string& path) const = 0;
+    // Replaces the file in one step: the content goes to a temporary file
+    // beside it, which is then renamed over it. A crash leaves the old or the
+    // new file, never a torn one; the old file is untouched by a failure. A
+    // link is written through to the file it names, and stays a link. Only a
+    // regular file is replaced: anything else at the path makes the write
+    // fail (NotRegularFile).
+    virtual FileWrite replace(const std::string& path, const std::string& content) = 0;
     virtual bool fileExists(const std::string& path) const = 0;  // a file, not a folder
     virtual bool directoryExists(const std::string& path) const = 0;
     // Creates the folder and its missing parents; true when it exists afterwards.
@@ -27,6 +62,18 @@ public:
     virtual std::vector<std::string> listDirectory(const std::string& path) const = 0;
     virtual std::string currentDirectory() const = 0;
     virtual bool setCurrentDirectory(const std::string& path) = 0;
+
+    // The content, or nothing when the file is missing or cannot be read, for
+    // readers to whom both mean "no such file".
+    std::optional<std::string> readFile(const std::string& path) const {
+        FileRead result = read(path);
+        if (!result.ok()) return std::nullopt;
+        return std::move(result.content);
+    }
+    // replace(), for writers that only need to know whether it worked.
+    bool writeFileAtomically(const std::string& path, const std::string& content) {
+        return replace(path, content).ok();
+    }
 };
 
 }  // namespace orvo

@@ -41,6 +41,10 @@ class UserInteraction {
 public:
     virtual ~UserInteraction() = default;
     virtual MessageAnswer showMessage(const Message& message) = 0;
+    // A failure kept where a desktop program's errors go (standard error),
+    // also while the workbench is ending and no box may wait: a file that
+    // could not be read or written, with the reason.
+    virtual void logFailure(const std::string& text) = 0;
     // The chosen file's full path, or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
 };

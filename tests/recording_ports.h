@@ -44,7 +44,7 @@ class RecordingEditorProfile : public ActiveEditorProfile, public CallLog {
 public:
     void loadAtStartup(const IniDocument&) override { record("loadAtStartup"); }
     void reloadForLanguage(const IniDocument&) override { record("reloadForLanguage"); }
-    void writeFirstRunProfiles() override { record("writeFirstRunProfiles"); }
+    void writeFirstRunProfiles(ConfigFile&) override { record("writeFirstRunProfiles"); }
 };
 
 class RecordingFirstRunDefaults : public FirstRunDefaults, public CallLog {

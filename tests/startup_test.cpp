@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <map>
 #include <memory>
 #include <optional>
@@ -11,6 +12,9 @@
 #include <utility>
 
 #include "core/config_keys.h"
+#include "core/editor_quit.h"
+#include "core/shutdown.h"
+#include "core/utility_dialogs.h"
 #include "core/config_location.h"
 #include "core/ini_document.h"
 #include "core/speedbar_layout.h"
@@ -226,7 +230,8 @@ protected:
     static constexpr const char* kTexBin = "/usr/local/texlive/2023/bin/x86_64-linux/";
     Rig rig;
 
-    FirstRunTest() {
+    FirstRunTest() { addTexLive(rig); }
+    static void addTexLive(Rig& rig) {
         rig.environment.variables["PATH"] = "/usr/local/texlive/2023/bin/x86_64-linux:/usr/bin";
         rig.files.addFile(std::string(kTexBin) + "kpsewhich");
         rig.files.addDirectory("/usr/local/texlive/2023");
@@ -294,6 +299,99 @@ TEST_F(FirstRunTest, AskedAgainRewritesAnExistingConfigFile) {
     EXPECT_TRUE(rig.workbench.firstRun);
     EXPECT_EQ(rig.written(kUserIni, key::OwnTeXTreeDir), kOwnTree);
     EXPECT_EQ(rig.written(kUserIni, key::ScreenFontSize), "8");
+}
+
+// The configuration, the default environment and the editor profiles are
+// one pass: a kill can leave no first file without its environment.
+TEST_F(FirstRunTest, TheFirstConfigFileIsOneWriteWithItsEnvironmentAndEditorProfiles) {
+    rig.files.addFile("/usr/bin/gedit");
+    ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+    EXPECT_EQ(rig.files.writesTo(kUserIni), 1);
+    IniDocument ini(rig.files.readFile(kUserIni).value_or(""));
+    EXPECT_EQ(ini.readString("UserChoice", "OwnTeXTreeDir", ""), kOwnTree);
+    EXPECT_EQ(ini.readString("Environment", "MODE", ""), "ljfour");
+    EXPECT_EQ(ini.readString("Environment", "GS_LIB", ""), "/usr/local/texlive/2023/bin/x86_64-linux");
+    EXPECT_EQ(ini.readString("Editor:gedit_US", "Editor", ""), "/usr/bin/gedit");
+    EXPECT_EQ(ini.readString("UserChoice", "EditorSection", ""), "Editor:gedit");
+    // What was written is in force.
+    EXPECT_EQ(rig.workbench.activeEditorSection, "Editor:gedit_US");
+    EXPECT_EQ(rig.environment.variables["MODE"], "ljfour");
+    EXPECT_EQ(rig.messages(), std::vector<std::string> {});
+}
+
+TEST_F(FirstRunTest, AFirstFileThatCannotBeWrittenIsReportedOnceAndOnlyWhenAskedFor) {
+    for (bool show : {false, true}) {
+        SCOPED_TRACE(show);
+        Rig rig;
+        rig.environment.variables["PATH"] = "/usr/bin";
+        rig.files.addFile("/usr/bin/gedit");
+        rig.writeConfig(kUserIni, fullConfiguration() + Keys {{key::ShowINIErrors, show ? "1" : "0"}});
+        std::optional<std::string> before = rig.files.readFile(kUserIni);
+        rig.files.failWrites = true;
+        ASSERT_EQ(rig.start({"-INI"}), StartupOutcome::Ready);
+        std::vector<std::string> expected;
+        if (show) expected.push_back(std::string("Orvo couldn't write the INI file ") + kUserIni);
+        EXPECT_EQ(rig.messages(), expected);
+        EXPECT_EQ(rig.ui.logged,
+                  std::vector<std::string> {std::string("couldn't write ") + kUserIni + ": No space left on device"});
+        EXPECT_EQ(rig.files.readFile(kUserIni), before);
+        // Nothing of the pass took effect: the profile and environment come from the file.
+        EXPECT_NE(rig.workbench.activeEditorSection, "Editor:gedit_US");
+        EXPECT_EQ(rig.environment.variables.count("MODE"), 0u);
+    }
+}
+
+// Taken for a missing file, it would be replaced by a first run's defaults,
+// and again at every start.
+TEST_F(FirstRunTest, AConfigFileThatCannotBeReadIsReportedAndNeverWritten) {
+    struct Case {
+        FileError error;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{FileError::Kind::System, EACCES}, "Permission denied"},
+        {{FileError::Kind::NotRegularFile, 0}, "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Rig rig;
+        addTexLive(rig);
+        rig.writeConfig(kUserIni, fullConfiguration());
+        std::string before = rig.files.files.at(kUserIni);
+        rig.files.unreadable[kUserIni] = c.error;
+        ASSERT_EQ(rig.start(), StartupOutcome::Ready);
+        EXPECT_EQ(rig.messages(), std::vector<std::string> {std::string("Orvo couldn't read the INI file ") + kUserIni +
+                                                            ": " + c.reason +
+                                                            ". Orvo starts with its default settings and leaves "
+                                                            "the file as it is."});
+        EXPECT_TRUE(rig.workbench.firstRun) << "the defaults are a first run's";
+        EXPECT_EQ(rig.workbench.OwnTeXTreeDir, kOwnTree);
+        EXPECT_EQ(rig.workbench.Web2cDir, "/usr/local/texlive/2023/");
+
+        NullSessionJobs jobs;
+        NullEditorQuit editor;
+        NullUtilityDialogs dialogs;
+        Shutdown(rig.workbench, rig.view, {rig.files, rig.ui, rig.desktop}, {jobs, editor, dialogs, rig.configSections})
+            .run();
+        EXPECT_EQ(rig.files.writesTo(kUserIni), 0);
+        EXPECT_EQ(rig.files.files.at(kUserIni), before);
+        EXPECT_EQ(rig.messages().size(), 1u) << "said once, at start-up";
+    }
+}
+
+TEST(StartupParameterFileTest, AParameterFileThatCannotBeReadIsReportedForEitherWayOfNamingTheDocument) {
+    const std::string expected =
+        "Orvo couldn't read the parameter file /docs/paper.ORVOPAR: not a regular file. The document keeps the "
+        "choices in force, and the file is left as it is.";
+    for (bool onCommandLine : {false, true}) {
+        SCOPED_TRACE(onCommandLine);
+        Rig rig;
+        rig.writeConfig(kUserIni, fullConfiguration());
+        rig.files.unreadable["/docs/paper.ORVOPAR"] = {FileError::Kind::NotRegularFile, 0};
+        ASSERT_EQ(rig.start(onCommandLine ? Parameters {"/docs/paper.tex"} : Parameters {}), StartupOutcome::Ready);
+        EXPECT_EQ(rig.messages(), std::vector<std::string> {expected});
+        EXPECT_EQ(rig.view.mainFile, "/docs/paper.tex") << "the document is taken all the same";
+    }
 }
 
 // --- Distribution folders and PATH ----------------------------------------

@@ -1,30 +1,27 @@
 // orvocmd: the command processor the workbench runs its jobs through. See
 // command_processor.h for what it accepts; it exits with the program's
 // status (127: no such program, 126: it could not be run).
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "core/text.h"
 #include "jobs/orvocmd/command_processor.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_other_windows.h"
+#include "platform/linux/regular_file.h"
 
 namespace {
 
 // An ELF program or a "#!" script the kernel can start by itself.
 bool isExecutableBinary(const std::string& file) {
     if (::access(file.c_str(), X_OK) != 0) return false;
-    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    char head[4] = {};
-    ssize_t n = ::read(fd, head, sizeof head);
-    ::close(fd);
-    return (n == 4 && std::memcmp(head, "\x7f" "ELF", 4) == 0) || (n >= 2 && head[0] == '#' && head[1] == '!');
+    std::string head = orvo::readRegularFile(file, 4).content;
+    return head == "\x7f" "ELF" || head.rfind("#!", 0) == 0;
 }
 
 int closeWindows(const std::string& list) {

@@ -28,20 +28,34 @@ void FakeFileSystem::addDirectory(const std::string& path) {
     }
 }
 
-std::optional<std::string> FakeFileSystem::readFile(const std::string& path) const {
-    auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
+FileRead FakeFileSystem::read(const std::string& path) const {
+    if (auto it = unreadable.find(path); it != unreadable.end()) return {{}, it->second};
+    if (auto it = files.find(path); it != files.end()) return {it->second, std::nullopt};
+    if (directoryExists(path)) return {{}, FileError {FileError::Kind::NotRegularFile, 0}};
+    return {{}, FileError {FileError::Kind::Missing, ENOENT}};
 }
 
-bool FakeFileSystem::writeFileAtomically(const std::string& path, const std::string& content) {
-    if (failWrites || !directoryExists(parentOf(path))) return false;
+FileWrite FakeFileSystem::replace(const std::string& path, const std::string& content) {
+    if (failWrites) return {writeError};
+    if (!directoryExists(parentOf(path))) return {FileError {FileError::Kind::Missing, ENOENT}};
+    auto it = unreadable.find(path);
+    if (directoryExists(path) || (it != unreadable.end() && it->second.kind == FileError::Kind::NotRegularFile))
+        return {FileError {FileError::Kind::NotRegularFile, 0}};
     ++writeCount;
+    writtenPaths.push_back(path);
     files[path] = content;
-    return true;
+    return {};
 }
 
-bool FakeFileSystem::fileExists(const std::string& path) const { return files.count(path) > 0; }
+int FakeFileSystem::writesTo(const std::string& path) const {
+    int count = 0;
+    for (const std::string& written : writtenPaths) count += written == path;
+    return count;
+}
+
+bool FakeFileSystem::fileExists(const std::string& path) const {
+    return files.count(path) > 0 || unreadable.count(path) > 0;
+}
 
 bool FakeFileSystem::directoryExists(const std::string& path) const {
     return !path.empty() && directories.count(normalFolder(path)) > 0;
@@ -59,14 +73,17 @@ std::vector<std::string> FakeFileSystem::listDirectory(const std::string& path) 
     std::string folder = normalFolder(path);
     std::string prefix = folder == "/" ? "/" : folder + "/";
     std::vector<std::string> names;
+    auto inFolder = [&prefix](const std::string& file) {
+        return file.compare(0, prefix.size(), prefix) == 0 && file.find('/', prefix.size()) == std::string::npos;
+    };
     for (const auto& [file, content] : files) {
-        if (file.compare(0, prefix.size(), prefix) == 0 && file.find('/', prefix.size()) == std::string::npos)
-            names.push_back(file.substr(prefix.size()));
+        if (inFolder(file)) names.push_back(file.substr(prefix.size()));
+    }
+    for (const auto& [file, error] : unreadable) {
+        if (inFolder(file) && !files.count(file)) names.push_back(file.substr(prefix.size()));
     }
     for (const std::string& dir : directories) {
-        if (dir != folder && dir.compare(0, prefix.size(), prefix) == 0 &&
-            dir.find('/', prefix.size()) == std::string::npos)
-            names.push_back(dir.substr(prefix.size()));
+        if (dir != folder && inFolder(dir)) names.push_back(dir.substr(prefix.size()));
     }
     return names;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // An in-memory file system for tests. Paths are taken literally; folders are
-// stored without their trailing '/'. Write failures can be switched on.
+// stored without their trailing '/'. Write failures can be switched on, and
+// paths can hold something that cannot be read.
+#include <cerrno>
 #include <map>
 #include <set>
 
@@ -13,15 +15,23 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> directories {"/"};
     std::string current = "/";
+    // What stands at these paths exists but cannot be read: a file without
+    // permission (System, EACCES), a FIFO or device (NotRegularFile). A write
+    // replaces neither a FIFO nor a device; a file without permission keeps it.
+    std::map<std::string, FileError> unreadable;
     bool failWrites = false;
+    FileError writeError {FileError::Kind::System, ENOSPC};
     int writeCount = 0;
+    std::vector<std::string> writtenPaths;  // each successful write, in order
+
+    int writesTo(const std::string& path) const;
 
     // Adds a file and its folders.
     void addFile(const std::string& path, const std::string& content = {});
     void addDirectory(const std::string& path);
 
-    std::optional<std::string> readFile(const std::string& path) const override;
-    bool writeFileAtomically(const std::string& path, const std::string& content) override;
+    FileRead read(const std::string& path) const override;
+    FileWrite replace(const std::string& path, const std::string& content) override;
     bool fileExists(const std::string& path) const override;
     bool directoryExists(const std::string& path) const override;
     bool createDirectories(const std::string& path) override;

@@ -6,12 +6,13 @@
 
 namespace orvo {
 
-// Records every message and file dialog; answers messages from `answers` in
+// Records every message, logged failure and file dialog; answers messages from `answers` in
 // turn, then with the first button of the message, and file dialogs from
 // `chosenFiles` in turn, then as cancelled.
 class FakeUserInteraction : public UserInteraction {
 public:
     std::vector<Message> shown;
+    std::vector<std::string> logged;
     std::deque<MessageAnswer> answers;
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<std::string>> chosenFiles;
@@ -23,6 +24,8 @@ public:
         chosenFiles.pop_front();
         return chosen;
     }
+
+    void logFailure(const std::string& text) override { logged.push_back(text); }
 
     MessageAnswer showMessage(const Message& message) override {
         shown.push_back(message);

@@ -1,7 +1,6 @@
 #include "platform/linux/linux_file_system.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,21 +8,11 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/linux/atomic_replace.h"
+#include "platform/linux/regular_file.h"
+
 namespace orvo {
 namespace {
-
-bool writeAll(int fd, const std::string& content) {
-    std::size_t done = 0;
-    while (done < content.size()) {
-        ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    return true;
-}
 
 std::string withoutTrailingSlash(const std::string& path) {
     std::string p = path;
@@ -33,43 +22,10 @@ std::string withoutTrailingSlash(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> LinuxFileSystem::readFile(const std::string& path) const {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::string content;
-    char buffer[65536];
-    while (true) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        content.append(buffer, std::size_t(n));
-    }
-    ::close(fd);
-    return content;
-}
+FileRead LinuxFileSystem::read(const std::string& path) const { return readRegularFile(path); }
 
-bool LinuxFileSystem::writeFileAtomically(const std::string& path, const std::string& content) {
-    std::string temporary = path + ".XXXXXX";
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    // Keep the permissions of the file being replaced, so a private file stays private.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    else ::fchmod(fd, 0644);
-    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    ::unlink(temporary.c_str());
-    return false;
+FileWrite LinuxFileSystem::replace(const std::string& path, const std::string& content) {
+    return replaceFileAtomically(path, content);
 }
 
 bool LinuxFileSystem::fileExists(const std::string& path) const {

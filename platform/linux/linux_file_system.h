@@ -5,8 +5,8 @@ namespace orvo {
 
 class LinuxFileSystem : public FileSystem {
 public:
-    std::optional<std::string> readFile(const std::string& path) const override;
-    bool writeFileAtomically(const std::string& path, const std::string& content) override;
+    FileRead read(const std::string& path) const override;
+    FileWrite replace(const std::string& path, const std::string& content) override;
     bool fileExists(const std::string& path) const override;
     bool directoryExists(const std::string& path) const override;
     bool createDirectories(const std::string& path) override;

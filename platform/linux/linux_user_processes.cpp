@@ -9,8 +9,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
 #include <vector>
+
+#include "platform/linux/regular_file.h"
 
 namespace orvo::processes {
 namespace {
@@ -47,17 +48,15 @@ std::string executableName(pid_t pid) {
             path.resize(path.size() - deleted.size());
         return path.substr(path.rfind('/') + 1);
     }
-    std::ifstream comm(folder + "/comm");
-    std::string name;
-    std::getline(comm, name);
-    return name;
+    std::string name = readRegularFile(folder + "/comm").content;
+    return name.substr(0, name.find('\n'));
 }
 
 // Gone, or a zombie waiting for its parent.
 bool hasEnded(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    if (!std::getline(stat, text)) return true;
+    FileRead stat = readRegularFile("/proc/" + std::to_string(pid) + "/stat");
+    if (!stat.ok() || stat.content.empty()) return true;
+    const std::string& text = stat.content;
     std::size_t at = text.rfind(')');
     return at == std::string::npos || at + 2 >= text.size() || text[at + 2] == 'Z' || text[at + 2] == 'X';
 }

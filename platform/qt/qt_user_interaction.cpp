@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <cstdio>
+
 namespace orvo {
 namespace {
 
@@ -51,6 +53,11 @@ MessageAnswer answerOf(int button, MessageButtons buttons) {
 }
 
 }  // namespace
+
+void QtUserInteraction::logFailure(const std::string& text) {
+    std::fprintf(stderr, "orvo: %s\n", text.c_str());
+    std::fflush(stderr);
+}
 
 MessageAnswer QtUserInteraction::showMessage(const Message& message) {
     if (ending_) return answerOf(QMessageBox::NoButton, message.buttons);

@@ -18,6 +18,8 @@ public:
     // without being shown: the shut-down never waits for a user.
     void setEnding() { ending_ = true; }
     MessageAnswer showMessage(const Message& message) override;
+    // "orvo: TEXT" on standard error.
+    void logFailure(const std::string& text) override;
     // The dialog of Qt itself (not the desktop's), so it looks and behaves
     // alike everywhere and can be driven in tests.
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
