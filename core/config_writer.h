@@ -18,7 +18,7 @@ struct Workbench;
 struct WindowGeometry {
     int x = 0;
     int y = 0;
-    int width = 0;
+    int width = 0;   // without the window manager's frame
     int height = 0;
     bool tabPagesHidden = false;  // the speedbar is shown instead of the tabbed window
 };

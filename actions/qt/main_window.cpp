@@ -477,9 +477,12 @@ void MainWindow::setStayOnTop(bool stayOnTop) {
 
 bool MainWindow::stayOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
+// The place is the frame's, as moveTo() takes it; the size is the window's
+// own, as resizeTo() takes it, so the size ratio saved at quit gives the same
+// window at the next start instead of one grown by the frame each time.
 WindowGeometry MainWindow::geometry() const {
     QRect frame = frameGeometry();
-    return {frame.x(), frame.y(), frame.width(), frame.height(), !pages_->isVisibleTo(this)};
+    return {frame.x(), frame.y(), width(), height(), !pages_->isVisibleTo(this)};
 }
 
 void MainWindow::showLanguageChoice(const LanguageChoice& choice) {

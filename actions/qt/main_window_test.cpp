@@ -66,6 +66,17 @@ TEST(MainWindow, QuitRunsTheQuitActionAndClosingRunsTheShutDownOnce) {
     EXPECT_EQ(closes, 1);
 }
 
+TEST(MainWindow, ItsSizeReadsBackAsItWasSetSoTheSavedRatioKeepsIt) {
+    orvo::MainWindow window;
+    window.show();
+    QSize wanted = window.minimumSizeHint() + QSize(40, 30);
+    window.resizeTo(wanted.width(), wanted.height());
+    QCoreApplication::processEvents();
+    orvo::WindowGeometry geometry = window.geometry();
+    EXPECT_EQ(geometry.width, wanted.width());
+    EXPECT_EQ(geometry.height, wanted.height());
+}
+
 TEST(MainWindow, SpeedbarModeHidesThePagesAndReportsIt) {
     MainWindow window;
     window.show();
