@@ -26,6 +26,8 @@ public:
     // means that the program or the desktop's opener has started; whether
     // the opener then finds an application is its own concern.
     virtual ShellOpenResult open(const ShellOpenRequest& request) = 0;
+    // True for a file that starts as a program of its own.
+    virtual bool isProgram(const std::string& path) const = 0;
 };
 
 }  // namespace orvo

@@ -3,6 +3,10 @@
 
 namespace orvo {
 
+// True for a file that starts as a program of its own: executable, and an
+// ELF file or a "#!" script.
+bool isStartableProgram(const std::string& path);
+
 // A program (an executable ELF file or "#!" script, a name found in PATH)
 // starts directly with the parameters; a document, folder or address goes to
 // xdg-open, which takes no parameters. Both run detached in a session of
@@ -10,10 +14,7 @@ namespace orvo {
 class LinuxShellOpen : public ShellOpen {
 public:
     ShellOpenResult open(const ShellOpenRequest& request) override;
+    bool isProgram(const std::string& path) const override { return isStartableProgram(path); }
 };
-
-// True for a file that starts as a program of its own: executable, and an
-// ELF file or a "#!" script.
-bool isStartableProgram(const std::string& path);
 
 }  // namespace orvo
