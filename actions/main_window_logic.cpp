@@ -1,6 +1,7 @@
 #include "actions/main_window_logic.h"
 
 #include "actions/message_entries.h"
+#include "core/document_parameters.h"
 #include "core/job_actions.h"
 #include "core/main_window_position.h"
 #include "core/main_window_view.h"
@@ -105,7 +106,17 @@ void MainWindowLogic::historyMenu(std::vector<std::string> entries, MenuAnchor a
     if (chosen && *chosen >= 0 && *chosen < int(entries.size())) (fileChoice_.*take)(entries[std::size_t(*chosen)]);
 }
 
-void MainWindowLogic::chooseUtility(const std::string& value) { services_.dialogs.dispatchUtility(value); }
+// An entry of the page works on the document as a compile does: its
+// parameters are on disk, the editor has saved, and its folder is current.
+void MainWindowLogic::chooseUtility(const std::string& value) {
+    Workbench& w = workbench_;
+    if (value.empty()) return;
+    DocumentParameters(w, view_, services_.files).write(w.MainFileName, w.mainPath, w.CurrentFileName);
+    call(hooks.saveBeforeJob);
+    if (!w.mainPath.empty() && services_.files.directoryExists(w.mainPath)) services_.files.setCurrentDirectory(w.mainPath);
+    recordMainWindowPosition(w, view_);
+    services_.dialogs.dispatchUtility(value);
+}
 
 void MainWindowLogic::languageChanged() {
     hints_.takeTemplates();

@@ -58,6 +58,7 @@ struct MainWindowHooks {
     std::function<void()> spellCheck;        // start the spell-checker
     std::function<void()> showConsole;       // the console window without a job
     std::function<void()> chooseEditor;      // the editor chooser
+    std::function<void()> saveBeforeJob;     // the editor saves, the spell-checker hears of the file
 };
 
 struct MainWindowServices {

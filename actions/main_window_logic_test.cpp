@@ -157,6 +157,21 @@ TEST_F(MainWindowLogicTest, UtilitiesGoToTheDispatcher) {
     EXPECT_EQ(started, std::vector<std::string> {"utility &bibtex"});
 }
 
+TEST_F(MainWindowLogicTest, AUtilityWorksOnTheSavedDocumentInItsFolder) {
+    logic.hooks.saveBeforeJob = [this] { started.push_back("save"); };
+    files.addDirectory("/docs/");
+    view.window = {70, 80, 481, 240, false};
+    logic.chooseUtility("MAKEIDX.BTM &mainfile");
+    EXPECT_EQ(started, (std::vector<std::string> {"save", "utility MAKEIDX.BTM &mainfile"}));
+    EXPECT_TRUE(files.fileExists("/docs/paper.ORVOPAR")) << "the document's parameters written first";
+    EXPECT_EQ(files.currentDirectory(), "/docs/");
+    EXPECT_EQ(w.XScreenPos, 70);
+    EXPECT_EQ(w.YScreenPos, 80);
+    started.clear();
+    logic.chooseUtility("");
+    EXPECT_TRUE(started.empty()) << "no entry selected";
+}
+
 TEST_F(MainWindowLogicTest, PagesSetTheirHelpContexts) {
     logic.pageChanged(MainPage::Output);
     EXPECT_EQ(view.last("setHelpContext"), "setHelpContext 300");

@@ -89,6 +89,7 @@ WorkbenchWindows::WorkbenchWindows(Services& s)
         else stayOnTopPauses.closed();
     });
     jobs.saveBeforeCompile = [&s] { s.editor.exchanges().saveBeforeJob(); };
+    logic.hooks.saveBeforeJob = jobs.saveBeforeCompile;
     jobs.compileBlock = [this] { blockCompile.request(); };
     connectMainWindow(*this);
     connectConsole(*this);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,6 +23,15 @@ bool isAddress(const std::string& target) {
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.')) return false;
     }
     return std::isalpha(static_cast<unsigned char>(target[0]));
+}
+
+std::vector<std::string> splitAt(const std::string& text, char separator) {
+    std::vector<std::string> pieces(1);
+    for (char c : text) {
+        if (c == separator) pieces.emplace_back();
+        else pieces.back() += c;
+    }
+    return pieces;
 }
 
 std::string inFolder(const std::string& folder, const std::string& target) {
@@ -56,10 +66,24 @@ bool isStartableProgram(const std::string& path) {
     return got == 4 && std::memcmp(head, "\x7f" "ELF", 4) == 0;
 }
 
+bool LinuxShellOpen::isProgram(const std::string& path) const {
+    if (path.find('/') != std::string::npos) return isStartableProgram(path);
+    if (path.empty()) return false;
+    const char* searchPath = std::getenv("PATH");
+    for (const std::string& entry : splitAt(searchPath ? searchPath : "/usr/local/bin:/usr/bin:/bin", ':')) {
+        if (!entry.empty() && isStartableProgram(entry + "/" + path)) return true;
+    }
+    return false;
+}
+
 ShellOpenResult LinuxShellOpen::open(const ShellOpenRequest& request) {
     const std::string& target = request.target;
     if (target.empty()) return {false, std::strerror(ENOENT)};
-    const std::string& folder = request.folder;
+    // A folder that is not there (or an address's "folder") would make the
+    // start fail in chdir; the workbench's own folder serves then.
+    struct stat folderInfo {};
+    const std::string folder =
+        ::stat(request.folder.c_str(), &folderInfo) == 0 && S_ISDIR(folderInfo.st_mode) ? request.folder : std::string();
     if (isAddress(target)) return started({"xdg-open", target}, folder);
 
     const std::string path = inFolder(folder, target);

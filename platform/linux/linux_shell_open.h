@@ -14,7 +14,8 @@ bool isStartableProgram(const std::string& path);
 class LinuxShellOpen : public ShellOpen {
 public:
     ShellOpenResult open(const ShellOpenRequest& request) override;
-    bool isProgram(const std::string& path) const override { return isStartableProgram(path); }
+    // A path names the file itself; a bare name is looked for on PATH.
+    bool isProgram(const std::string& path) const override;
 };
 
 }  // namespace orvo
