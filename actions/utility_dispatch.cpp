@@ -96,7 +96,7 @@ std::string utilityKind(std::string_view programPart) {
 UtilityDispatcher::UtilityDispatcher(Workbench& workbench, UtilityServices services)
     : workbench_(workbench), services_(services) {}
 
-void UtilityDispatcher::dispatch(const std::string& value, const std::function<void(UtilityKeyword)>& openDialog) {
+void UtilityDispatcher::dispatch(const std::string& value, const DialogOpener& openDialog) {
     Workbench& w = workbench_;
     MainWindowView& view = services_.view;
     const bool stayOnTop = w.StayOnTop && view.stayOnTop();
@@ -104,12 +104,11 @@ void UtilityDispatcher::dispatch(const std::string& value, const std::function<v
     view.lockUpdates(true);
     w.jobs.originatingDialog = kMainWindowNumber;
     const std::optional<UtilityKeyword> keyword = utilityKeyword(value);
-    if (keyword) runKeyword(*keyword, openDialog);
+    bool dialogOpened = false;
+    if (keyword) dialogOpened = runKeyword(*keyword, openDialog);
     else runTemplate(value);
     // A dialog gives the style back when it closes; everything else here has
     // ended or runs in a window of its own.
-    const bool dialogOpened = keyword && *keyword != UtilityKeyword::Project &&
-                              *keyword != UtilityKeyword::ManualPage && *keyword != UtilityKeyword::HelpDocument;
     if (stayOnTop && !dialogOpened) {
         view.setStayOnTop(true);
         if (!w.Menubar) services_.windowShell.reapplyLayout();
@@ -118,13 +117,12 @@ void UtilityDispatcher::dispatch(const std::string& value, const std::function<v
     if (!w.ShowOnTaskBar) services_.windowShell.hideTaskBarButton();
 }
 
-void UtilityDispatcher::runKeyword(UtilityKeyword keyword, const std::function<void(UtilityKeyword)>& openDialog) {
+bool UtilityDispatcher::runKeyword(UtilityKeyword keyword, const DialogOpener& openDialog) {
     switch (keyword) {
-        case UtilityKeyword::Project: return startProjectOutliner();
+        case UtilityKeyword::Project: startProjectOutliner(); return false;
         case UtilityKeyword::ManualPage:
-        case UtilityKeyword::HelpDocument: return openDocumentation(keyword);
-        default:
-            if (openDialog) openDialog(keyword);
+        case UtilityKeyword::HelpDocument: openDocumentation(keyword); return false;
+        default: return openDialog && openDialog(keyword);
     }
 }
 

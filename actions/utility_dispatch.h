@@ -65,9 +65,11 @@ public:
     UtilityDispatcher(Workbench& workbench, UtilityServices services);
 
     // Runs `value` with the main window's stay-on-top style and redrawing
-    // paused around it. A keyword that opens a dialog goes to `openDialog`;
-    // the others run here.
-    void dispatch(const std::string& value, const std::function<void(UtilityKeyword)>& openDialog);
+    // paused around it. A keyword that opens a dialog goes to `openDialog`,
+    // which says whether a dialog is now open (it gives the style back when
+    // it closes); the others run here.
+    using DialogOpener = std::function<bool(UtilityKeyword)>;
+    void dispatch(const std::string& value, const DialogOpener& openDialog);
 
     // A value that is no keyword.
     void runTemplate(std::string_view value);
@@ -77,7 +79,8 @@ public:
     void startProjectOutliner();
 
 private:
-    void runKeyword(UtilityKeyword keyword, const std::function<void(UtilityKeyword)>& openDialog);
+    // True when a dialog was opened.
+    bool runKeyword(UtilityKeyword keyword, const DialogOpener& openDialog);
 
     Workbench& workbench_;
     UtilityServices services_;

@@ -32,9 +32,13 @@ struct DispatchRig : test::LauncherRig {
     RecordingMainWindowShell windowShell;
     UtilityDispatcher dispatcher {workbench, {launcher, shell, ui, view, windowShell}};
     std::vector<UtilityKeyword> dialogs;
+    bool dialogOpens = true;
 
     void dispatch(const std::string& value) {
-        dispatcher.dispatch(value, [this](UtilityKeyword keyword) { dialogs.push_back(keyword); });
+        dispatcher.dispatch(value, [this](UtilityKeyword keyword) {
+            dialogs.push_back(keyword);
+            return dialogOpens;
+        });
     }
     Words lastStart() const { return processes.starts.empty() ? Words {} : processes.starts.back().argv; }
 };
@@ -155,6 +159,10 @@ TEST(UtilityDispatch, KeywordsOpenTheirDialogWithTheStyleLeftToIt) {
     EXPECT_EQ(rig.dialogs, (std::vector<UtilityKeyword> {UtilityKeyword::BibTeX, UtilityKeyword::BibTeX}));
     EXPECT_FALSE(rig.view.onTop) << "the dialog gives the style back when it closes";
     EXPECT_FALSE(rig.view.locked);
+    rig.dialogOpens = false;
+    rig.dispatch("&graph");
+    EXPECT_TRUE(rig.view.onTop) << "no dialog opened: the style comes back at once";
+    rig.view.onTop = false;
 
     rig.dispatch("README.HTM");
     rig.view.onTop = true;

@@ -13,4 +13,9 @@ int scaledWindowLength(double factor, int designLength, int screenLength, int de
     return int(std::clamp(length, 1.0, double(screenLength)));
 }
 
+std::optional<double> windowSizeFactor(int length, int designLength, int screenLength, int designScreenLength) {
+    if (length <= 0 || designLength <= 0 || screenLength <= 0 || designScreenLength <= 0) return std::nullopt;
+    return (double(length) / screenLength) / (double(designLength) / designScreenLength);
+}
+
 }  // namespace orvo

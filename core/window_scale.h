@@ -2,6 +2,8 @@
 // A window's size from its `Screens` factor: the factor times the size the
 // window was designed at, scaled from the design screen to this one.
 
+#include <optional>
+
 namespace orvo {
 
 // One side of the window, rounded to a pixel. The result is a usable size
@@ -10,5 +12,9 @@ namespace orvo {
 // is kept between 1 pixel and the screen's length, and without a known
 // screen (a length of 0 or less) the side gets its designed length.
 int scaledWindowLength(double factor, int designLength, int screenLength, int designScreenLength);
+
+// The factor a window of `length` keeps for one side: its share of the screen
+// over its designed share. Nothing for lengths that give no usable factor.
+std::optional<double> windowSizeFactor(int length, int designLength, int screenLength, int designScreenLength);
 
 }  // namespace orvo

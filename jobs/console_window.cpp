@@ -197,14 +197,13 @@ void ConsoleWindow::scaleWindow() {
                    scaledWindowLength(factor.y, kConsoleDesignHeight, screen.height, defaults::DesignScreenHeight));
 }
 
-// The window's share of the screen over its designed share.
 void ConsoleWindow::storeSizeRatios() {
     ScreenSize screen = services_.desktop.screenSize();
     ConsoleGeometry geometry = view_.geometry();
-    if (screen.width <= 0 || screen.height <= 0 || geometry.width <= 0 || geometry.height <= 0) return;
-    ScreenFactor& factor = workbench_.screenFactors[kConsoleWindowNumber - 1];
-    factor.x = (double(geometry.width) / screen.width) / (double(kConsoleDesignWidth) / defaults::DesignScreenWidth);
-    factor.y = (double(geometry.height) / screen.height) / (double(kConsoleDesignHeight) / defaults::DesignScreenHeight);
+    auto x = windowSizeFactor(geometry.width, kConsoleDesignWidth, screen.width, defaults::DesignScreenWidth);
+    auto y = windowSizeFactor(geometry.height, kConsoleDesignHeight, screen.height, defaults::DesignScreenHeight);
+    if (!x || !y) return;
+    workbench_.screenFactors[kConsoleWindowNumber - 1] = {*x, *y};
 }
 
 }  // namespace orvo
