@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/qt/qt_text_target.h"
+#include "dialogs/qt/run_form.h"
 #include "editor/editor_choice.h"
 #include "editor/spell_check.h"
 
@@ -70,10 +71,24 @@ void connectConsole(WorkbenchWindows& w) {
     };
 }
 
+// Each utility dialog, made on its first use over the main window.
+void provideDialogs(WorkbenchWindows& w) {
+    w.dialogs.provide(kRunDialogNumber, [&w] { return std::make_unique<FormWindow>(new RunForm(w.dialogContext, &w.window)); });
+    w.dialogs.provideExisting(kConsoleWindowNumber, [&w] {
+        if (!w.consoleForm.isVisible()) return;
+        w.consoleForm.raise();
+        w.consoleForm.activateWindow();
+    });
+    w.window.onWindowActivated = [&w] { w.dialogs.mainWindowActivated(); };
+}
+
 }  // namespace
 
 WorkbenchWindows::WorkbenchWindows(Services& s)
     : services(s),
+      dispatcher(s.workbench, {s.launcher, s.shellOpen, s.ui, window, shell}),
+      dialogs(s.workbench, {dispatcher, s.ui, window, quitDeletion}),
+      dialogContext {s.workbench, window, shell, dialogs, s.desktop, s.ui, s.files, s.shellOpen, s.launcher},
       console(s.workbench, consoleForm, {s.pipedProcesses, s.mainThread, s.ui, s.desktop, dialogs}),
       sessionJobs(s.workbench, s.launcher, console),
       editorProfile(s.workbench, {s.files, s.environment, s.ui, window}),
@@ -93,6 +108,7 @@ WorkbenchWindows::WorkbenchWindows(Services& s)
     jobs.compileBlock = [this] { blockCompile.request(); };
     connectMainWindow(*this);
     connectConsole(*this);
+    provideDialogs(*this);
 }
 
 StartupPorts WorkbenchWindows::startupPorts() {
@@ -106,6 +122,7 @@ ShutdownPorts WorkbenchWindows::shutdownPorts() {
 
 void WorkbenchWindows::translateConsole() {
     applyCurrentTexts(&consoleForm, services.workbench.uiStrings, services.workbench.charsetName);
+    dialogs.languageApplied();
 }
 
 void WorkbenchWindows::showProgramOptions() {

@@ -17,6 +17,8 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/utility_dialogs.h"
+#include "dialogs/dialog_context.h"
+#include "dialogs/utility_dialog_set.h"
 #include "editor/editor_profile_service.h"
 #include "jobs/console_window.h"
 #include "jobs/launcher_session_jobs.h"
@@ -30,7 +32,7 @@ struct WorkbenchWindows {
 
     StartupPorts startupPorts();
     ShutdownPorts shutdownPorts();
-    // The console takes each language the main window takes.
+    // The console and the open dialogs take each language the main window takes.
     void translateConsole();
     // The hints of the language in force and the program options' boxes as
     // the workbench holds them.
@@ -38,13 +40,16 @@ struct WorkbenchWindows {
 
     Services& services;
     // Ports of the parts still to come.
-    NullUtilityDialogs dialogs;
     NullMainWindowShell shell;
     NullHelpAndSupport help;
     NullOwnTreeDatabase ownTree;
     NullBlockLinesView blockLines;
 
     MainWindow window;
+    NullQuitDeletion quitDeletion;
+    UtilityDispatcher dispatcher;
+    UtilityDialogSet dialogs;
+    DialogContext dialogContext;
     StayOnTopPauses stayOnTopPauses {window};
     ChooserForm chooserForm {&window};
     ConsoleForm consoleForm {&window};

@@ -23,6 +23,7 @@ public:
 
     const DialogDesign& design() const { return design_; }
     DialogContext& context() { return context_; }
+    const DialogContext& context() const { return context_; }
 
 private:
     DialogContext& context_;

@@ -531,6 +531,11 @@ void MainWindow::showOption(ProgramOption option, bool on) {
     box->setChecked(on);
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && onWindowActivated) onWindowActivated();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;

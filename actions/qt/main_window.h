@@ -52,6 +52,8 @@ public:
     std::function<void(int)> onHelp;
     std::function<void()> onAbout;
     std::function<void()> onDebug;
+    // The window became the active window.
+    std::function<void()> onWindowActivated;
 
     // MainWindowView
     void lockUpdates(bool locked) override;
@@ -88,6 +90,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

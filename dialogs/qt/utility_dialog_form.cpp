@@ -10,7 +10,7 @@ namespace orvo {
 UtilityDialogForm::UtilityDialogForm(DialogContext& context, DialogDesign design, bool kept, QWidget* parent)
     : QDialog(parent), frame_(context, design, kept) {
     setModal(false);
-    setObjectName(QStringLiteral("Form%1").arg(design.number));
+    setObjectName(QStringLiteral("TForm%1").arg(design.number));
 }
 
 QString UtilityDialogForm::uiText(int line, const char* fallback) const {
