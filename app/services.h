@@ -13,6 +13,7 @@
 #include "platform/linux/linux_piped_process.h"
 #include "platform/linux/linux_process_launcher.h"
 #include "platform/linux/linux_program_output.h"
+#include "platform/linux/linux_shell_open.h"
 #include "platform/linux/linux_termination_signals.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_desktop.h"
@@ -36,6 +37,7 @@ struct Services {
     QtUserInteraction ui;
     LinuxProcessLauncher processes;
     LinuxOtherWindows otherWindows;
+    LinuxShellOpen shellOpen;
     DBusDdeClient ddeClient;
     DBusDdeServer ddeServer;
     QtRepeatingTimer autoSaveTimer;
