@@ -6,6 +6,7 @@
 
 #include "core/ini_document.h"
 #include "tests/orvo_process.h"
+#include "tests/run_program.h"
 #include "tests/temp_dir.h"
 
 namespace orvo::test {
@@ -41,6 +42,12 @@ TEST_F(StartupEndToEnd, FirstRunWritesACompleteConfigurationAndOpensTheDocument)
     EXPECT_EQ(ini.readString("UserChoice", "OrvoLanguage", ""), "US");
     EXPECT_TRUE(ini.value("Screens", "Form21_Y").has_value());
     EXPECT_FALSE(home.read("texfiles/latexsample.tex").empty());
+    // Manual pages and help documents are TeX Live's documentation; gv shows them.
+    std::string dist = runProgram({"kpsewhich", "-var-value", "TEXMFDIST"}, "/").output;
+    std::string docs = dist.substr(0, dist.find('\n')) + "/doc/";
+    EXPECT_EQ(ini.readString("UserChoice", "ManualPageDir", ""), docs);
+    EXPECT_EQ(ini.readString("UserChoice", "HelpFilesDir", ""), docs);
+    EXPECT_EQ(ini.readString("System", "GSView", ""), "gv");
 }
 
 // Qt has options of its own ("-reverse", "-style"); the workbench's command
