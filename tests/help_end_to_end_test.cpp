@@ -18,7 +18,6 @@ namespace orvo::test {
 namespace {
 
 constexpr int kTimeoutMs = 30000;
-const std::string kTexLive = "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n";
 
 class HelpEndToEnd : public ::testing::Test {
 protected:
@@ -51,8 +50,8 @@ TEST_F(HelpEndToEnd, F1OnEachPageOfTheMainWindowOpensThePagesHelpInTheInterfaceL
     for (const std::string language : {"US", "DE"}) {
         SCOPED_TRACE(language);
         std::remove(record.c_str());
-        std::string config = home.write(language + "/ORVO.INI", kTexLive + "[UserChoice]\nOwnTeXTreeDir=" +
-                                                                     home.path() + "\nOrvoLanguage=" + language + "\n");
+        std::string config = home.write(language + "/ORVO.INI", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=" +
+                                                                    home.path() + "\nOrvoLanguage=" + language + "\n");
         OrvoProcess orvo({"-INIFILE", config}, environment());
         ASSERT_TRUE(orvo.waitForOutput("orvo-shown", kTimeoutMs)) << orvo.output();
         XKeyboard keys(server.display());
@@ -61,7 +60,9 @@ TEST_F(HelpEndToEnd, F1OnEachPageOfTheMainWindowOpensThePagesHelpInTheInterfaceL
         std::vector<std::string> expected;
         for (const char* page : pages) {
             // Ctrl+Tab moves on to the next page.
-            if (!expected.empty()) ASSERT_TRUE(keys.press("Tab", true));
+            if (!expected.empty()) {
+                ASSERT_TRUE(keys.press("Tab", true));
+            }
             ASSERT_TRUE(keys.press("F1"));
             expected.push_back(stageFolder() + "HELP/" + language + "/ORVO5/" + page);
             EXPECT_TRUE(pathExists(expected.back())) << expected.back();
