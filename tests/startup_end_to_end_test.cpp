@@ -13,8 +13,6 @@ namespace orvo::test {
 namespace {
 
 constexpr int kTimeoutMs = 30000;
-// The distribution as Debian installs it; without it start-up warns in a box.
-const std::string kTexLive = "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n";
 
 class StartupEndToEnd : public ::testing::Test {
 protected:
@@ -71,7 +69,7 @@ TEST_F(StartupEndToEnd, ADocumentNamedLikeAnOptionIsTakenAsADocument) {
 TEST_F(StartupEndToEnd, SigtermRewritesAHandWrittenConfigurationKeepingWhatItDoesNotOwn) {
     std::string document = home.write("paper.tex", "\\relax\n");
     std::string config = home.write("conf/MY.INI",
-                                    "; my settings\n" + kTexLive +
+                                    "; my settings\n" + kDebianTexLive +
                                     "[userchoice]\n"
                                     "ownTeXtreeDir = " + home.path() + "\n"
                                     "MainFileName=\"" + document + "\"\n"
@@ -126,13 +124,13 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DamagedConfiguration,
     ::testing::Values(
         DamagedFile {"BinaryBytes", std::string("\x00\x01\xff[Sys\x00tem]\n\xfe=\x01\n", 15)},
-        DamagedFile {"MegabyteLine", kTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/\nViewer=" + std::string(1 << 20, 'x') + "\n"},
+        DamagedFile {"MegabyteLine", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/\nViewer=" + std::string(1 << 20, 'x') + "\n"},
         DamagedFile {"MissingBracket", "[UserChoice\nOwnTeXTreeDir=/tmp/\n[Options\nXScreenPos=5"},
-        DamagedFile {"NoFinalLineBreak", kTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/"}),
+        DamagedFile {"NoFinalLineBreak", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/"}),
     [](const ::testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.name); });
 
 TEST_F(StartupEndToEnd, ASecondInstanceEndsWithoutTouchingTheFirst) {
-    std::string config = home.write("ORVO.INI", kTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\n");
+    std::string config = home.write("ORVO.INI", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\n");
     auto env = environment();
     env["ORVO_REPORT_SHOWN"] = "stay";
     OrvoProcess first({"-INIFILE", config}, env);
