@@ -24,8 +24,6 @@ public:
     void showAbout() override;
     void showSupportReport() override;
 
-    const WorkbenchHelp& help() const { return help_; }
-
 private:
     WorkbenchHelp help_;
     AboutAndReport& aboutAndReport_;
