@@ -15,7 +15,7 @@ enum class ButtonRole { Action, Alternative };
 enum class KeyKind {
     Activate,     // Space, Return, Enter
     ContextMenu,  // the context-menu key, Shift+F10
-    Navigation,   // Tab, Backtab, Escape, a modifier alone: never an action
+    Navigation,   // Tab, Backtab, Escape, F1, a modifier alone: never an action
     Other,
 };
 

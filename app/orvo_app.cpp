@@ -69,7 +69,11 @@ int OrvoApp::run(int argc, char** argv) {
 
     Startup startup(s.workbench, windows.window, {s.files, s.environment, s.ui, s.desktop, s.programs},
                     windows.startupPorts(), commandLine);
-    startup.language().onApplied([&windows] { windows.translateConsole(); });
+    // Each language has help pages of its own.
+    startup.language().onApplied([&windows] {
+        windows.translateConsole();
+        windows.help.loadTopics();
+    });
     if (startup.createMainWindow(executableFolder()) == StartupOutcome::Aborted) return 0;
     windows.translateConsole();
     if (!claimSingleInstance(s)) return 0;

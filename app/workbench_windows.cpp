@@ -62,6 +62,7 @@ void connectMainWindow(WorkbenchWindows& w) {
 void connectConsole(WorkbenchWindows& w) {
     Services& s = w.services;
     w.consoleForm.attach(w.console);
+    w.consoleForm.onHelp = [&w](int context) { w.help.showHelp(context); };
     w.console.runOperation = [&s](const std::string& command, bool wait) { s.launcher.run(command, wait); };
     s.launcher.setConsole(w.console);
     w.console.bringToFront = [&w](int windowNumber) {
@@ -92,6 +93,7 @@ WorkbenchWindows::WorkbenchWindows(Services& s)
       console(s.workbench, consoleForm, {s.pipedProcesses, s.mainThread, s.ui, s.desktop, dialogs}),
       sessionJobs(s.workbench, s.launcher, console),
       editorProfile(s.workbench, {s.files, s.environment, s.ui, window}),
+      help(s.workbench, s.files, s.shellOpen, aboutAndReport),
       firstRunDefaults(s.files, s.environment, s.programs),
       blockCompile(s.workbench, {s.files, s.clipboard, s.launcher, s.ui, window, s.editor.exchanges(), blockLines}),
       jobs(s.workbench, {s.launcher, s.files, s.ui, window, s.environment, shell, &console}),

@@ -10,7 +10,6 @@
 #include "actions/qt/chooser_form.h"
 #include "actions/qt/main_window.h"
 #include "app/services.h"
-#include "core/help_and_support.h"
 #include "core/main_window_messages.h"
 #include "core/main_window_shell.h"
 #include "core/own_tree_database.h"
@@ -23,7 +22,9 @@
 #include "jobs/console_window.h"
 #include "jobs/launcher_session_jobs.h"
 #include "jobs/qt/console_form.h"
+#include "setup/about_and_report.h"
 #include "setup/first_run_setup.h"
+#include "setup/help_and_support_service.h"
 
 namespace orvo {
 
@@ -41,7 +42,7 @@ struct WorkbenchWindows {
     Services& services;
     // Ports of the parts still to come.
     NullMainWindowShell shell;
-    NullHelpAndSupport help;
+    NullAboutAndReport aboutAndReport;
     NullOwnTreeDatabase ownTree;
     NullBlockLinesView blockLines;
 
@@ -56,6 +57,7 @@ struct WorkbenchWindows {
     ConsoleWindow console;
     LauncherSessionJobs sessionJobs;
     EditorProfileService editorProfile;
+    HelpAndSupportService help;
     EditorProfileSection editorProfileSection;
     std::array<const ConfigSectionWriter*, 1> configSections {&editorProfileSection};
     DetectedFirstRunDefaults firstRunDefaults;

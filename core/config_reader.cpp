@@ -10,6 +10,11 @@
 namespace orvo {
 namespace {
 
+// What a first run detected on this machine, or the usual default.
+std::string_view detectedOr(const std::string& detected, std::string_view fallback) {
+    return detected.empty() ? fallback : std::string_view(detected);
+}
+
 void splitPath(const std::string& path, std::string& folder, std::string& name) {
     folder = folderOf(path);
     name = fileNameOf(path);
@@ -110,7 +115,7 @@ void readConfiguration(const ConfigFile& c, Workbench& w, const ConfigReadContex
     w.UserSpellDirectory =
         c.text(key::UserSpellDirectory, w.OrvoSelectionsOptionsDir + std::string(defaults::SpellFolder));
     w.LaTeXMac = c.text(key::LaTeXMac, w.Web2cBINDir + std::string(defaults::LaTeXMacProgram));
-    w.GSView = c.text(key::GSView, defaults::GSView);
+    w.GSView = c.text(key::GSView, detectedOr(w.GSView, defaults::GSView));
     w.BitmapViewer = c.text(key::BitmapViewer, defaults::BitmapViewer);
     w.GraphicsConverter = c.text(key::GraphicsConverter, defaults::GraphicsConverter);
     w.Viewer = c.text(key::Viewer, defaults::Viewer);
@@ -118,8 +123,8 @@ void readConfiguration(const ConfigFile& c, Workbench& w, const ConfigReadContex
     w.SkipCommentsInSpellCheck = c.flag(key::SkipCommentsInSpellCheck, false);
     w.BlockMarker = c.text(key::BlockMarker, defaults::BlockMarker);
     w.EndBlockMarker = c.text(key::EndBlockMarker, defaults::EndBlockMarker);
-    w.ManualPageDir = c.text(key::ManualPageDir, defaults::ManualPageDir);
-    w.HelpFilesDir = c.text(key::HelpFilesDir, w.Web2cBINDir);
+    w.ManualPageDir = c.text(key::ManualPageDir, detectedOr(w.ManualPageDir, defaults::ManualPageDir));
+    w.HelpFilesDir = c.text(key::HelpFilesDir, detectedOr(w.HelpFilesDir, w.Web2cBINDir));
     readOutputChain(c, w);
     w.OrvoLanguage = c.text(key::OrvoLanguage, w.OrvoLanguage);
     w.appliedLanguage.clear();

@@ -127,7 +127,7 @@ const std::vector<KeyCase>& keyCases() {
         {key::OrvoSelectionsOptionsDir, "/srv/lists/", &Workbench::OrvoSelectionsOptionsDir, "/srv/lists/",
          "/opt/orvo/"},
         {key::LaTeXMac, "/x/latexmac -q", &Workbench::LaTeXMac, "/x/latexmac -q", "/usr/bin/latexmac"},
-        {key::GSView, "gv", &Workbench::GSView, "gv", "xdg-open"},
+        {key::GSView, "evince", &Workbench::GSView, "evince", "gv", true},
         // UserChoice: files and locations
         {key::MainFileName, "/docs/paper/paper.tex", &Workbench::mainPath, "/docs/paper/", "/home/u/texfiles/"},
         {key::MainFileName, "/docs/paper/paper.tex", &Workbench::MainFileName, "paper.tex", "latexsample.tex"},
@@ -135,8 +135,10 @@ const std::vector<KeyCase>& keyCases() {
         {key::BibTeXFile, "/docs/refs/all.bib", &Workbench::bibTeXPath, "/docs/refs/",
          "/home/u/texfiles/texmf/bibtex/bib/"},
         {key::BibTeXFile, "/docs/refs/all.bib", &Workbench::BibTeXFile, "all.bib", "mybib.bib"},
-        {key::ManualPageDir, "/opt/man/", &Workbench::ManualPageDir, "/opt/man/", "/usr/share/man/"},
-        {key::HelpFilesDir, "/opt/help/", &Workbench::HelpFilesDir, "/opt/help/", "/usr/bin/"},
+        {key::ManualPageDir, "/opt/man/", &Workbench::ManualPageDir, "/opt/man/", "/usr/share/texlive/texmf-dist/doc/",
+         true},
+        {key::HelpFilesDir, "/opt/help/", &Workbench::HelpFilesDir, "/opt/help/", "/usr/share/texlive/texmf-dist/doc/",
+         true},
         {key::OrvoLanguage, "DE", &Workbench::OrvoLanguage, "DE", "US", true},
         {key::OrvoLanguage, "DE", &Workbench::appliedLanguage, "", ""},
         {key::EditorSection, "Editor:Emacs", &Workbench::EditorSection, "Editor:Emacs", ""},
@@ -230,6 +232,13 @@ TEST_F(ConfigReaderTest, EveryKeyReadsItsValueOrItsDefault) {
             EXPECT_EQ(shown(workbench, c.field), present ? c.fromFile : c.absent) << c.key.name;
         }
     }
+}
+
+TEST_F(ConfigReaderTest, ProgramAndFolderKeysThatNoFirstRunDetectedTakeTheirDefaults) {
+    read(std::nullopt);
+    EXPECT_EQ(workbench.GSView, "xdg-open");
+    EXPECT_EQ(workbench.ManualPageDir, "/usr/share/man/");
+    EXPECT_EQ(workbench.HelpFilesDir, "/usr/bin/") << "Web2cBINDir";
 }
 
 TEST_F(ConfigReaderTest, EmptyValueIsEmptyTextNotTheDefault) {

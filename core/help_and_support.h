@@ -6,7 +6,8 @@ namespace orvo {
 class HelpAndSupport {
 public:
     virtual ~HelpAndSupport() = default;
-    // The topic list of the chosen help files, read at start-up.
+    // The topic list of the chosen help files, read each time they are
+    // chosen: at start-up and after a change of interface language.
     virtual void loadTopics() = 0;
     virtual void showHelp(int context) = 0;
     virtual void showAbout() = 0;

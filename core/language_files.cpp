@@ -60,13 +60,18 @@ void resolveLanguageFiles(const FileSystem& fs, const Workbench& workbench, cons
 }
 
 HelpFiles chooseHelpFiles(const FileSystem& fs, const std::string& btmDir, const std::string& code) {
-    // Help here is HTML pages listed in a topic list; a language has its own
-    // help when either its help file or its topic list is there.
-    bool ownHelp = findFileIgnoringCase(fs, helpFileOf(btmDir, code)) ||
-                   findFileIgnoringCase(fs, topicListOf(btmDir, code));
-    const std::string chosen = ownHelp ? code : std::string(kFallbackLanguage);
-    return {existingOrDerivedName(fs, helpFileOf(btmDir, chosen)),
-            existingOrDerivedName(fs, topicListOf(btmDir, chosen))};
+    HelpFiles help;
+    std::optional<std::string> ownHelpFile = findFileIgnoringCase(fs, helpFileOf(btmDir, code));
+    help.helpFile = ownHelpFile ? *ownHelpFile : existingOrDerivedName(fs, helpFileOf(btmDir, kFallbackLanguage));
+    if (ownHelpFile) {
+        help.topicList = existingOrDerivedName(fs, topicListOf(btmDir, code));
+        return help;
+    }
+    // Help here is the HTML pages of the topic list, so a language without
+    // a compiled help file still has its own pages when its list is there.
+    std::optional<std::string> ownTopics = findFileIgnoringCase(fs, topicListOf(btmDir, code));
+    help.topicList = ownTopics ? *ownTopics : existingOrDerivedName(fs, topicListOf(btmDir, kFallbackLanguage));
+    return help;
 }
 
 LanguageChoice buildLanguageChoice(const FileSystem& fs, const std::string& listDir,

@@ -69,14 +69,32 @@ TEST(LanguageFiles, SpellingListOfTheSpellCheckerFolderWins) {
 }
 
 TEST(LanguageFiles, HelpFilesOfTheLanguageOrUs) {
-    FakeFileSystem fs;
-    fs.addFile("/opt/orvo/HELP/DE/ORVO5/ORVO5.LST");
-    HelpFiles de = chooseHelpFiles(fs, kList, "DE");
-    EXPECT_EQ(de.helpFile, "/opt/orvo/DE_ORVO.CHM");
-    EXPECT_EQ(de.topicList, "/opt/orvo/HELP/DE/ORVO5/ORVO5.LST");
-    HelpFiles fr = chooseHelpFiles(fs, kList, "FR");
-    EXPECT_EQ(fr.helpFile, "/opt/orvo/US_ORVO.CHM");
-    EXPECT_EQ(fr.topicList, "/opt/orvo/HELP/US/ORVO5/ORVO5.LST");
+    struct Case {
+        const char* name;
+        std::vector<std::string> present;
+        const char* code;
+        const char* helpFile;
+        const char* topicList;
+    };
+    const std::string de = "/opt/orvo/HELP/DE/ORVO5/ORVO5.LST";
+    const std::string us = "/opt/orvo/HELP/US/ORVO5/ORVO5.LST";
+    const Case cases[] = {
+        {"pages of its own, no compiled help", {de, us}, "DE", "/opt/orvo/US_ORVO.CHM", de.c_str()},
+        {"nothing of its own", {de, us}, "FR", "/opt/orvo/US_ORVO.CHM", us.c_str()},
+        {"compiled help of its own takes its list, even a missing one", {"/opt/orvo/DE_ORVO.CHM", us}, "DE",
+         "/opt/orvo/DE_ORVO.CHM", de.c_str()},
+        {"both of its own", {"/opt/orvo/DE_ORVO.CHM", de}, "DE", "/opt/orvo/DE_ORVO.CHM", de.c_str()},
+        {"names in another case", {"/opt/orvo/HELP/DE/ORVO5/orvo5.lst"}, "DE", "/opt/orvo/US_ORVO.CHM",
+         "/opt/orvo/HELP/DE/ORVO5/orvo5.lst"},
+        {"no help at all", {}, "DE", "/opt/orvo/US_ORVO.CHM", us.c_str()},
+    };
+    for (const Case& c : cases) {
+        FakeFileSystem fs;
+        for (const std::string& path : c.present) fs.addFile(path);
+        HelpFiles help = chooseHelpFiles(fs, kList, c.code);
+        EXPECT_EQ(help.helpFile, c.helpFile) << c.name;
+        EXPECT_EQ(help.topicList, c.topicList) << c.name;
+    }
 }
 
 TEST(LanguageChoice, OffersEveryReadableUiStringFile) {

@@ -38,20 +38,30 @@ TexLiveLocation detectTexLive(const FileSystem& files, const Environment& enviro
     TexLiveLocation location;
     location.binDir = findFolderOnPath("kpsewhich", files, environment);
     std::string kpsewhich = location.binDir.empty() ? std::string("kpsewhich") : location.binDir + "kpsewhich";
-    std::string root = trim(programs.run({kpsewhich, "-var-value", "TEXMFROOT"}).value_or(std::string()));
-    if (root.empty()) {
-        // Older layouts: the root is the folder above texmf-dist.
-        std::string dist = trim(programs.run({kpsewhich, "-var-value", "TEXMFDIST"}).value_or(std::string()));
-        if (!dist.empty()) root = parentFolder(dist);
-    }
+    auto variable = [&](const char* name) {
+        return trim(programs.run({kpsewhich, "-var-value", name}).value_or(std::string()));
+    };
+    std::string dist = variable("TEXMFDIST");
+    std::string root = variable("TEXMFROOT");
+    // Older layouts: the root is the folder above texmf-dist.
+    if (root.empty() && !dist.empty()) root = parentFolder(dist);
     if (!root.empty() && files.directoryExists(root)) location.rootDir = asFolder(root);
+    if (!dist.empty() && files.directoryExists(asFolder(dist) + "doc/")) location.docDir = asFolder(dist) + "doc/";
     return location;
+}
+
+std::string detectPostScriptViewer(const FileSystem& files, const Environment& environment) {
+    return findFolderOnPath("gv", files, environment).empty() ? std::string(defaults::GSView) : "gv";
 }
 
 void applyFirstRunDefaults(Workbench& w, FileSystem& files, const Environment& environment, ProgramOutput& programs) {
     TexLiveLocation texLive = detectTexLive(files, environment, programs);
     w.Web2cDir = texLive.rootDir;
     w.Web2cBINDir = texLive.binDir;
+    // Manual pages and help documents are the distribution's documentation.
+    w.ManualPageDir = texLive.docDir;
+    w.HelpFilesDir = texLive.docDir;
+    w.GSView = detectPostScriptViewer(files, environment);
 
     std::string home = asFolder(environment.get("HOME").value_or(std::string("/tmp")));
     w.OwnTeXTreeDir = home + kOwnTreeName;

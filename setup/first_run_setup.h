@@ -16,11 +16,16 @@ struct Workbench;
 struct TexLiveLocation {
     std::string rootDir;  // Web2cDir: the distribution's root, ending in '/'
     std::string binDir;   // Web2cBINDir: the folder of kpsewhich, ending in '/'
+    std::string docDir;   // the documentation tree, TEXMFDIST + "/doc/", ending in '/'
 };
 
-// Looks for kpsewhich on PATH and asks it for the distribution's root.
-// Fields stay empty for what cannot be found.
+// Looks for kpsewhich on PATH and asks it for the distribution's root and
+// its documentation tree. Fields stay empty for what cannot be found.
 TexLiveLocation detectTexLive(const FileSystem& files, const Environment& environment, ProgramOutput& programs);
+
+// The PostScript and PDF viewer: gv when it is on PATH, else the desktop's
+// opener.
+std::string detectPostScriptViewer(const FileSystem& files, const Environment& environment);
 
 // The own TeX folder in the user's home.
 inline constexpr const char* kOwnTreeName = "texfiles/";

@@ -49,6 +49,32 @@ TEST(DetectTexLiveTest, FindsKpsewhichOnPathAndAsksItForTheRoot) {
     }
 }
 
+TEST(DetectTexLiveTest, TheDocumentationTreeIsTheDocFolderOfTexmfdist) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> answers;
+        const char* docDir;
+    };
+    const std::string ask = "/usr/bin/kpsewhich -var-value TEXMFDIST";
+    const Case cases[] = {
+        {"Debian's tree", {{ask, "/usr/share/texlive/texmf-dist\n"}}, "/usr/share/texlive/texmf-dist/doc/"},
+        {"an answer ending in a slash", {{ask, "/usr/share/texlive/texmf-dist/"}}, "/usr/share/texlive/texmf-dist/doc/"},
+        {"a tree without documentation", {{ask, "/opt/bare/texmf-dist\n"}}, ""},
+        {"no answer", {}, ""},
+    };
+    for (const Case& c : cases) {
+        FakeFileSystem files;
+        files.addFile("/usr/bin/kpsewhich");
+        files.addDirectory("/usr/share/texlive/texmf-dist/doc");
+        files.addDirectory("/opt/bare/texmf-dist");
+        FakeEnvironment environment;
+        environment.variables["PATH"] = "/usr/bin";
+        FakeProgramOutput programs;
+        programs.answers = c.answers;
+        EXPECT_EQ(detectTexLive(files, environment, programs).docDir, c.docDir) << c.name;
+    }
+}
+
 class FirstRunDefaultsTest : public ::testing::Test {
 protected:
     FakeFileSystem files;
@@ -78,6 +104,33 @@ TEST_F(FirstRunDefaultsTest, PreparesOwnTreeSampleAndConfigFolder) {
     EXPECT_TRUE(files.directoryExists("/home/u/.config/orvo/"));
     EXPECT_EQ(workbench.FourDosProgram, "/opt/orvo/orvocmd");
     EXPECT_EQ(workbench.OrvoLanguage, "US");
+}
+
+TEST_F(FirstRunDefaultsTest, DocumentationFoldersAndThePostScriptViewerAreThisMachines) {
+    struct Case {
+        const char* name;
+        bool gvInstalled;
+        bool documentation;
+        const char* viewer;
+        const char* docDir;
+    };
+    const Case cases[] = {
+        {"gv and the documentation tree", true, true, "gv", "/usr/share/texlive/texmf-dist/doc/"},
+        {"neither: the opener and the usual defaults", false, false, "xdg-open", ""},
+    };
+    for (const Case& c : cases) {
+        FakeFileSystem machine = files;
+        if (c.gvInstalled) machine.addFile("/usr/bin/gv");
+        if (c.documentation) {
+            machine.addDirectory("/usr/share/texlive/texmf-dist/doc");
+            programs.answers["/usr/bin/kpsewhich -var-value TEXMFDIST"] = "/usr/share/texlive/texmf-dist\n";
+        }
+        Workbench w = workbench;
+        applyFirstRunDefaults(w, machine, environment, programs);
+        EXPECT_EQ(w.GSView, c.viewer) << c.name;
+        EXPECT_EQ(w.ManualPageDir, c.docDir) << c.name;
+        EXPECT_EQ(w.HelpFilesDir, c.docDir) << c.name;
+    }
 }
 
 TEST_F(FirstRunDefaultsTest, KeepsTheUsersOwnCopyOfTheSample) {

@@ -21,7 +21,6 @@ namespace {
 constexpr int kTimeoutMs = 30000;
 // What a user waits at most for the program to say what is wrong.
 constexpr int kPromptMs = 2000;
-const std::string kTexLive = "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n";
 
 using Names = std::vector<std::string>;
 
@@ -34,7 +33,7 @@ protected:
     }
     // A ConfigFile of a machine set up before, with `document` as its main file.
     std::string configuration(const std::string& document) const {
-        return kTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\nMainFileName=" + document + "\n";
+        return kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\nMainFileName=" + document + "\n";
     }
     std::string fifo(const std::string& name) const {
         std::string path = home.path() + name;

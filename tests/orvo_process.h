@@ -35,6 +35,10 @@ private:
     std::string output_;
 };
 
+// ConfigFile's distribution folders as Debian installs TeX Live; without
+// them start-up warns in a box.
+inline const std::string kDebianTexLive = "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n";
+
 // The folder the build stages the program in, ending in '/'.
 std::string stageFolder();
 

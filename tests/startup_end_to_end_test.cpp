@@ -6,14 +6,13 @@
 
 #include "core/ini_document.h"
 #include "tests/orvo_process.h"
+#include "tests/run_program.h"
 #include "tests/temp_dir.h"
 
 namespace orvo::test {
 namespace {
 
 constexpr int kTimeoutMs = 30000;
-// The distribution as Debian installs it; without it start-up warns in a box.
-const std::string kTexLive = "[System]\nWeb2cDir=/usr/share/texlive/\nWeb2cBINDir=/usr/bin/\n";
 
 class StartupEndToEnd : public ::testing::Test {
 protected:
@@ -41,6 +40,12 @@ TEST_F(StartupEndToEnd, FirstRunWritesACompleteConfigurationAndOpensTheDocument)
     EXPECT_EQ(ini.readString("UserChoice", "OrvoLanguage", ""), "US");
     EXPECT_TRUE(ini.value("Screens", "Form21_Y").has_value());
     EXPECT_FALSE(home.read("texfiles/latexsample.tex").empty());
+    // Manual pages and help documents are TeX Live's documentation; gv shows them.
+    std::string dist = runProgram({"kpsewhich", "-var-value", "TEXMFDIST"}, "/").output;
+    std::string docs = dist.substr(0, dist.find('\n')) + "/doc/";
+    EXPECT_EQ(ini.readString("UserChoice", "ManualPageDir", ""), docs);
+    EXPECT_EQ(ini.readString("UserChoice", "HelpFilesDir", ""), docs);
+    EXPECT_EQ(ini.readString("System", "GSView", ""), "gv");
 }
 
 // Qt has options of its own ("-reverse", "-style"); the workbench's command
@@ -64,7 +69,7 @@ TEST_F(StartupEndToEnd, ADocumentNamedLikeAnOptionIsTakenAsADocument) {
 TEST_F(StartupEndToEnd, SigtermRewritesAHandWrittenConfigurationKeepingWhatItDoesNotOwn) {
     std::string document = home.write("paper.tex", "\\relax\n");
     std::string config = home.write("conf/MY.INI",
-                                    "; my settings\n" + kTexLive +
+                                    "; my settings\n" + kDebianTexLive +
                                     "[userchoice]\n"
                                     "ownTeXtreeDir = " + home.path() + "\n"
                                     "MainFileName=\"" + document + "\"\n"
@@ -119,13 +124,13 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DamagedConfiguration,
     ::testing::Values(
         DamagedFile {"BinaryBytes", std::string("\x00\x01\xff[Sys\x00tem]\n\xfe=\x01\n", 15)},
-        DamagedFile {"MegabyteLine", kTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/\nViewer=" + std::string(1 << 20, 'x') + "\n"},
+        DamagedFile {"MegabyteLine", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/\nViewer=" + std::string(1 << 20, 'x') + "\n"},
         DamagedFile {"MissingBracket", "[UserChoice\nOwnTeXTreeDir=/tmp/\n[Options\nXScreenPos=5"},
-        DamagedFile {"NoFinalLineBreak", kTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/"}),
+        DamagedFile {"NoFinalLineBreak", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=/tmp/"}),
     [](const ::testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.name); });
 
 TEST_F(StartupEndToEnd, ASecondInstanceEndsWithoutTouchingTheFirst) {
-    std::string config = home.write("ORVO.INI", kTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\n");
+    std::string config = home.write("ORVO.INI", kDebianTexLive + "[UserChoice]\nOwnTeXTreeDir=" + home.path() + "\n");
     auto env = environment();
     env["ORVO_REPORT_SHOWN"] = "stay";
     OrvoProcess first({"-INIFILE", config}, env);

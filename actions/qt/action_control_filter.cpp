@@ -28,6 +28,8 @@ KeyKind keyKindOf(const QKeyEvent& key) {
         case Qt::Key_Enter: return KeyKind::Activate;
         case Qt::Key_Menu: return KeyKind::ContextMenu;
         case Qt::Key_F10: return key.modifiers() & Qt::ShiftModifier ? KeyKind::ContextMenu : KeyKind::Other;
+        // F1 asks the window for help, in a field as anywhere else.
+        case Qt::Key_F1:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Escape:

@@ -29,6 +29,11 @@ namespace orvo {
 namespace {
 
 constexpr int kHelpMenuContext = 10;
+// Controls with help of their own; the others take the page's.
+constexpr char kHelpContextProperty[] = "helpContext";
+constexpr int kSpellLanguageButtonContext = 520;
+constexpr int kEditorButtonsContext = 540;
+constexpr int kHorizontalSpeedbarContext = 1700;
 
 QString withoutMnemonic(QString text) {
     text.replace(QLatin1String("&&"), QLatin1String("\x01"));
@@ -69,6 +74,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     pages_->addTab(buildUtilitiesPage(), "Utilities");
     pages_->addTab(buildOptionsPage(), "Options");
     layout->addWidget(pages_);
+    for (auto [name, context] : {std::pair {"BitBtn8", kSpellLanguageButtonContext},
+                                 std::pair {"BitBtn9", kEditorButtonsContext},
+                                 std::pair {"BitBtn3", kEditorButtonsContext}})
+        findChild<QWidget*>(name)->setProperty(kHelpContextProperty, context);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == int(MainPage::Output)) outputActions_->findChild<QPushButton*>("Button2")->setFocus();
         if (onPageChanged && index >= 0) onPageChanged(MainPage(index));
@@ -461,8 +470,9 @@ void MainWindow::setResizable(bool resizable) {
     else setFixedSize(size());
 }
 
-void MainWindow::setSpeedbarMode(bool speedbar, bool) {
+void MainWindow::setSpeedbarMode(bool speedbar, bool vertical) {
     // The speedbar itself is still to come; its mode already hides the pages.
+    horizontalSpeedbar_ = speedbar && !vertical;
     pages_->setVisible(!speedbar);
     quit_->setVisible(!speedbar);
     help_->setVisible(!speedbar);
@@ -555,9 +565,17 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (onDrop) onDrop(paths);
 }
 
+int MainWindow::helpContextAt(const QWidget* control) const {
+    for (const QWidget* widget = control; widget && widget != this; widget = widget->parentWidget()) {
+        int context = widget->property(kHelpContextProperty).toInt();
+        if (context > 0) return context;
+    }
+    return horizontalSpeedbar_ ? kHorizontalSpeedbarContext : helpContext_;
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && onHelp) {
-        onHelp(helpContext_);
+        onHelp(helpContextAt(focusWidget()));
         return;
     }
     QMainWindow::keyPressEvent(event);

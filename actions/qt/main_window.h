@@ -84,6 +84,9 @@ public:
     // The program options' boxes, without reporting a change.
     void showOption(ProgramOption option, bool on);
     int helpContext() const { return helpContext_; }
+    // F1's context with the focus on `control`: the control's own help, the
+    // horizontal speedbar's, or the page's.
+    int helpContextAt(const QWidget* control) const;
     // Every control's accessible name from its caption, its label or, for a
     // browse button, its hint.
     void syncAccessibleNames();
@@ -144,6 +147,7 @@ private:
     ActionControlFilter* filter_ = nullptr;
     TextTarget textTarget_ {this};
     int helpContext_ = 0;
+    bool horizontalSpeedbar_ = false;
     bool closed_ = false;
 };
 

@@ -2,6 +2,7 @@
 // logic's calls show, and how its controls read the mouse and the keys.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,6 +185,51 @@ TEST_F(MainWindowWiringTest, KeysStandForTheMouseButtons) {
                                                      {MainControl::CurrentFile, A::Alternative},
                                                      {MainControl::PrintDestination, A::Action},
                                                      {MainControl::SpellLanguage, A::Action}}));
+}
+
+TEST_F(MainWindowWiringTest, F1AsksForTheHelpOfTheFocusedControlOrElseOfThePage) {
+    std::vector<int> asked;
+    window.onHelp = [&](int context) { asked.push_back(context); };
+    struct Case {
+        MainPage page;
+        const char* control;
+        int context;
+    };
+    const Case cases[] = {
+        {MainPage::MainMenu, "Button5", 200},   {MainPage::MainMenu, "Edit4", 200},
+        {MainPage::MainMenu, "BitBtn3", 540},   {MainPage::Output, "Edit7", 300},
+        {MainPage::Utilities, "Edit8", 400},    {MainPage::Utilities, "BitBtn9", 540},
+        {MainPage::Utilities, "edit5", 400},    {MainPage::Utilities, "BitBtn8", 520},
+        {MainPage::Utilities, "ListBox1", 400}, {MainPage::Options, "ComboBox1", 500},
+    };
+    for (const Case& c : cases) {
+        asked.clear();
+        window.selectPage(c.page);
+        window.setHelpContext(int(c.page) * 100 + 200);  // as the logic does for each page
+        control(c.control)->setFocus();
+        key(c.control, Qt::Key_F1);
+        EXPECT_EQ(asked, std::vector<int> {c.context}) << c.control;
+    }
+    EXPECT_TRUE(activations.empty()) << "F1 in a choice field opens no chooser";
+}
+
+TEST_F(MainWindowWiringTest, TheHorizontalSpeedbarHasHelpOfItsOwnAndTheHelpMenuTheContents) {
+    std::vector<int> asked;
+    window.onHelp = [&](int context) { asked.push_back(context); };
+    auto f1 = [this] {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    };
+    control("Button5")->setFocus();
+    window.setHelpContext(300);
+    window.setSpeedbarMode(true, false);
+    f1();
+    window.setSpeedbarMode(true, true);
+    f1();
+    window.setSpeedbarMode(false, false);
+    f1();
+    window.findChild<QAction*>("Help1")->trigger();
+    EXPECT_EQ(asked, (std::vector<int> {1700, 300, 300, 10}));
 }
 
 TEST_F(MainWindowWiringTest, EveryControlIsNamedByItsCaptionOrLabelInEachLanguage) {

@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kPanelHeight = 38;
 constexpr int kButtonMargin = 8;
+constexpr int kConsoleHelpContext = 15;
 
 bool isEndOfInputKey(const QKeyEvent* key) {
     return key->modifiers().testFlag(Qt::ControlModifier) && (key->key() == Qt::Key_Z || key->key() == Qt::Key_D);
@@ -169,6 +170,14 @@ bool ConsoleForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ConsoleForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && onHelp) {
+        onHelp(kConsoleHelpContext);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ConsoleForm::closeEvent(QCloseEvent* event) {

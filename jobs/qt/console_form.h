@@ -4,6 +4,7 @@
 // user's actions to it.
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "jobs/console_view.h"
 
@@ -27,6 +28,8 @@ public:
 
     // Connects the window to its logic, whose output list it shows.
     void attach(ConsoleWindow& logic);
+    // F1: help for the console's context.
+    std::function<void(int)> onHelp;
 
     void showWindow() override;
     void runModal(const std::function<void()>& shown) override;
@@ -50,6 +53,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 

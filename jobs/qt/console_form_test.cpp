@@ -124,6 +124,19 @@ TEST_F(ConsoleFormTest, TypedInputReachesTheJobAndCtrlDEndsIt) {
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(ConsoleFormTest, F1AsksForTheConsolesHelpWhereverTheFocusIs) {
+    std::vector<int> asked;
+    form.onHelp = [&](int context) { asked.push_back(context); };
+    console.showWithoutJob();
+    for (const char* name : {"Edit1", "Button1"}) {
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QCoreApplication::sendEvent(control<QWidget>(name), &f1);
+    }
+    EXPECT_EQ(asked, (std::vector<int> {15, 15}));
+    EXPECT_TRUE(control<QLineEdit>("Edit1")->text().isEmpty()) << "F1 types nothing";
+    console.close();
+}
+
 TEST_F(ConsoleFormTest, HaltClosesTheWindowAndStopsTheJob) {
     run("/bin/sleep 30");
     ASSERT_TRUE(console.jobRunning());

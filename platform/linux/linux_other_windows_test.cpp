@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/linux/linux_process_launcher.h"
+#include "tests/private_x_server.h"
 #include "tests/temp_dir.h"
 #include "tests/wait_until.h"
 
@@ -67,29 +68,11 @@ class LinuxOtherWindowsX11 : public ::testing::Test {
 protected:
     void SetUp() override {
         if (::access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "Xvfb is not installed";
-        // A display number nobody uses; without -noreset the server would
-        // start afresh whenever its last client leaves, dropping the others.
-        int number = 200 + ::getpid() % 700;
-        while (::access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0 ||
-               ::access(("/tmp/.X11-unix/X" + std::to_string(number)).c_str(), F_OK) == 0)
-            ++number;
-        display_ = ":" + std::to_string(number);
-        server_ = ::fork();
-        if (server_ == 0) {
-            ::execl("/usr/bin/Xvfb", "Xvfb", display_.c_str(), "-nolisten", "tcp", "-noreset", "-screen", "0",
-                    "320x240x24", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        variable_ = std::make_unique<DisplayVariable>(display_);
-        ASSERT_TRUE(test::waitUntil([] {
-            Display* d = XOpenDisplay(nullptr);
-            if (d) XCloseDisplay(d);
-            return d != nullptr;
-        })) << "Xvfb did not come up";
+        ASSERT_TRUE(server_.running()) << "Xvfb did not come up";
+        variable_ = std::make_unique<DisplayVariable>(server_.display());
     }
     void TearDown() override {
         if (client_ > 0) ::kill(client_, SIGKILL), ::waitpid(client_, nullptr, 0);
-        if (server_ > 0) ::kill(server_, SIGTERM), ::waitpid(server_, nullptr, 0);
         variable_.reset();
     }
 
@@ -105,8 +88,7 @@ protected:
     }
 
     LinuxOtherWindows windows {500};
-    std::string display_;
-    pid_t server_ = -1;
+    test::PrivateXServer server_;
     pid_t client_ = -1;
     std::unique_ptr<DisplayVariable> variable_;
 };
