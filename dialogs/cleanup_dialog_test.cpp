@@ -2,16 +2,7 @@
 // folder, and what OK hands to the deletion.
 #include <gtest/gtest.h>
 
-#include "core/workbench.h"
-#include "dialogs/cleanup_dialog.h"
-#include "dialogs/delete_files.h"
-#include "dialogs/recording_deleting_view.h"
-#include "jobs/launcher.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_mount_table.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_user_interaction.h"
+#include "tests/cleanup_rig.h"
 
 namespace orvo {
 namespace {
@@ -34,30 +25,9 @@ public:
     void closeWindow() override { ++closes; }
 };
 
-struct ChooserCall {
-    std::string purpose;
-    std::string startFolder;
-};
-
-struct CleanupDialogFixture : ::testing::Test {
-    FakeFileSystem files;
-    FakeMountTable mounts;
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeUserInteraction ui;
-    Workbench w;
-    Launcher launcher {w, {processes, windows, files, ui}};
-    test::RecordingDeletingView deleting;
-    DeleteFiles engine {w, {files, mounts, [this]() -> DeletingFilesView& { return deleting; }, [] { return false; },
-                            [] { return false; }}};
-    std::vector<ChooserCall> chooserCalls;
-    std::optional<std::string> chosenFolder;
+struct CleanupDialogFixture : ::testing::Test, test::CleanupRig {
     RecordingCleanupView view;
-    CleanupDialog dialog {w, view,
-                          {ui, launcher, engine, [this](const std::string& purpose, const std::string& start) {
-                               chooserCalls.push_back({purpose, start});
-                               return chosenFolder;
-                           }}};
+    CleanupDialog dialog {w, view, services()};
 
     void SetUp() override {
         w.mainPath = "/home/u/docs/";

@@ -5,7 +5,7 @@
 #include "core/workbench.h"
 #include "dialogs/delete_files.h"
 #include "dialogs/quit_cleanup.h"
-#include "dialogs/recording_deleting_view.h"
+#include "tests/recording_deleting_view.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_mount_table.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// A "Deleting files" window for tests: records its mode, its lines and
-// whether a search ran while it was asked to close.
+// A "Deleting files" window for tests: records its mode, its lines and its
+// searches.
+#include <optional>
 #include <string>
 #include <vector>
 
