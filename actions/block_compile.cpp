@@ -118,9 +118,11 @@ void BlockCompile::run() {
     std::string dump = w.mainPath + kBlockDumpFile;
     if (!services_.files.writeFileAtomically(dump, blockDumpText(preamble, services_.clipboard.text(), w.EndBlockMarker)))
         return fail("Cannot write " + dump);
+    w.workFiles.written(dump);
     std::string settings = w.mainPath + kBlockSettingsFile;
     if (!services_.files.writeFileAtomically(settings, blockSettingsText(w, preamble.lines.size())))
         return fail("Cannot write " + settings);
+    w.workFiles.written(settings);
     services_.launcher.run(blockCompileCommand(w), false);
 }
 

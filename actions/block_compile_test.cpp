@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/workbench.h"
 #include "editor/editor_exchanges.h"
 #include "jobs/launcher.h"
@@ -77,6 +79,8 @@ TEST_F(BlockCompileTest, ThePreambleTheBlockAndTheEndLineGoToTheDumpFiles) {
     EXPECT_EQ(processes.starts[0].argv,
               (Words {"/opt/orvo/orvocmd", "/c", "/opt/orvo/BLCKCOMP.BTM", "PAPER.TEX", "NODEVIRT", "LATEX"}));
     EXPECT_EQ(files.current, "/docs");
+    EXPECT_EQ(w.workFiles.paths(), (std::set<std::string> {"/docs/_DUMP_.SET", "/docs/_DUMP_.TEX"}))
+        << "both go when the workbench leaves the folder";
 }
 
 TEST_F(BlockCompileTest, TheMarkerIsFoundInAnyCaseAnywhereOnItsLine) {
@@ -132,6 +136,7 @@ TEST_F(BlockCompileTest, AnUnreadableMainFileOrAFailedWriteStartsNothing) {
     blockCompile.run();
     EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_TRUE(processes.starts.empty());
+    EXPECT_TRUE(w.workFiles.paths().empty()) << "nothing written, nothing to remove";
 }
 
 TEST_F(BlockCompileTest, TheViewerSettingAndTheDevirtualizeArgument) {

@@ -11,6 +11,7 @@
 #include "core/main_window_view.h"
 #include "core/path_names.h"
 #include "core/startup.h"
+#include "core/work_files.h"
 #include "core/workbench.h"
 #include "platform/file_system.h"
 #include "platform/user_interaction.h"
@@ -35,7 +36,9 @@ FileChoice::Document FileChoice::leaveDocument() {
 
 void FileChoice::enterDocument(const std::string& path, const std::string& formerPortScript) {
     Workbench& w = workbench_;
+    std::string formerMainPath = w.mainPath;
     w.mainPath = folderOf(path);
+    removeWorkFilesLeftBehind(w, services_.files, formerMainPath);
     w.MainFileName = fileNameOf(path);
     view_.showMainFile(activeMainFile());
     if (auto unreadable = DocumentParameters(w, view_, services_.files).read())

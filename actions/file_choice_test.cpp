@@ -260,5 +260,32 @@ TEST_F(FileChoiceTest, ADroppedFolderOrNothingChangesNothing) {
     }
 }
 
+// Every way to another main file leaves the scratch files of the old
+// folder behind no more; the current folder keeps its batch file.
+TEST_F(FileChoiceTest, TheWorkFilesOfTheFolderLeftGo) {
+    enum class Way { Dialog, History, Drop };
+    for (Way way : {Way::Dialog, Way::History, Way::Drop}) {
+        SCOPED_TRACE(int(way));
+        w.mainPath = "/docs/a/";
+        w.MainFileName = "paper.tex";
+        for (const char* path : {"/docs/a/_DUMP_.TEX", "/docs/a/_DUMP_.SET", "/docs/a/ORVOSET.BAT"}) {
+            files.addFile(path, "x");
+            w.workFiles.written(path);
+        }
+        switch (way) {
+            case Way::Dialog:
+                ui.chosenFiles.push_back("/docs/b/new.tex");
+                choice.chooseMainFile();
+                break;
+            case Way::History: choice.takeMainFile("/docs/b/new.tex"); break;
+            case Way::Drop: choice.drop({"/docs/b/new.tex"}); break;
+        }
+        EXPECT_FALSE(files.fileExists("/docs/a/_DUMP_.TEX"));
+        EXPECT_FALSE(files.fileExists("/docs/a/_DUMP_.SET"));
+        EXPECT_TRUE(files.fileExists("/docs/a/ORVOSET.BAT"));
+        EXPECT_TRUE(files.fileExists("/docs/a/paper.tex"));
+    }
+}
+
 }  // namespace
 }  // namespace orvo

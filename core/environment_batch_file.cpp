@@ -49,14 +49,15 @@ std::string environmentShellText(const EnvironmentEntries& entries, const std::s
     return text;
 }
 
-void writeEnvironmentBatchFile(const Workbench& workbench, FileSystem& files) {
+void writeEnvironmentBatchFile(Workbench& workbench, FileSystem& files) {
     ConfigFile config(files, configFilePath(workbench));
     EnvironmentEntries entries = environmentEntries(config.document());
     std::string folder = files.currentDirectory();
-    files.writeFileAtomically(folder + kEnvironmentBatchFile,
-                              environmentBatchText(entries, workbench.savedPath, workbench.TeXEdit));
-    files.writeFileAtomically(folder + kEnvironmentShellFile,
-                              environmentShellText(entries, workbench.savedPath, workbench.TeXEdit));
+    auto write = [&](const char* name, const std::string& text) {
+        if (files.writeFileAtomically(folder + name, text)) workbench.workFiles.written(folder + name);
+    };
+    write(kEnvironmentBatchFile, environmentBatchText(entries, workbench.savedPath, workbench.TeXEdit));
+    write(kEnvironmentShellFile, environmentShellText(entries, workbench.savedPath, workbench.TeXEdit));
 }
 
 void deleteEnvironmentBatchFile(FileSystem& files) {

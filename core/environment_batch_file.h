@@ -24,9 +24,10 @@ std::string environmentBatchText(const EnvironmentEntries& entries, const std::s
 std::string environmentShellText(const EnvironmentEntries& entries, const std::string& savedPath,
                                  const std::string& texEdit);
 
-// Writes both files into the current folder, each in one step. A folder
-// that cannot be written is no error: nothing is written and nothing said.
-void writeEnvironmentBatchFile(const Workbench& workbench, FileSystem& files);
+// Writes both files into the current folder, each in one step, and records
+// them as work files. A folder that cannot be written is no error: nothing
+// is written and nothing said.
+void writeEnvironmentBatchFile(Workbench& workbench, FileSystem& files);
 // Deletes both files from the current folder, if they are there.
 void deleteEnvironmentBatchFile(FileSystem& files);
 

@@ -8,6 +8,7 @@
 #include "core/main_window_view.h"
 #include "core/session_jobs.h"
 #include "core/utility_dialogs.h"
+#include "core/work_files.h"
 #include "core/workbench.h"
 #include "platform/desktop.h"
 
@@ -35,8 +36,11 @@ bool Shutdown::writeConfigurationStep() {
     return true;
 }
 
+// With the batch file of the current folder go all work files the session
+// left in other folders.
 bool Shutdown::deleteEnvironmentBatchFileStep() {
     deleteEnvironmentBatchFile(services_.files);
+    removeAllWorkFiles(workbench_, services_.files);
     return true;
 }
 

@@ -175,5 +175,29 @@ TEST_F(ShutdownTest, TheCleanUpFollowsTheQuitOptions) {
     }
 }
 
+// A session that wrote its work files into several folders leaves none of
+// them behind, whatever the clean-up at quit.
+TEST_F(ShutdownTest, EveryWorkFileGoesAtQuit) {
+    for (bool quitUseBTM : {false, true}) {
+        FakeFileSystem files;
+        files.addDirectory("/home/u/.config/orvo");
+        Workbench w = workbench;
+        w.QuitUseBTM = quitUseBTM;
+        const std::vector<std::string> written = {"/home/u/ORVOSET.BAT", "/home/u/orvoset.sh",
+                                                  "/home/u/a b$(touch X);'c/_DUMP_.TEX",
+                                                  "/home/u/a b$(touch X);'c/_DUMP_.SET"};
+        for (const std::string& path : written) {
+            files.addFile(path);
+            w.workFiles.written(path);
+        }
+        files.addFile("/home/u/a b$(touch X);'c/paper.tex");
+        files.current = "/home/u/docs";
+        Shutdown quit(w, view, {files, ui, desktop}, ports());
+        quit.run();
+        for (const std::string& path : written) EXPECT_FALSE(files.fileExists(path)) << path << " " << quitUseBTM;
+        EXPECT_TRUE(files.fileExists("/home/u/a b$(touch X);'c/paper.tex"));
+    }
+}
+
 }  // namespace
 }  // namespace orvo

@@ -12,6 +12,7 @@
 #include "core/printer_settings.h"
 #include "core/editor_profile.h"
 #include "core/job_state.h"
+#include "core/work_files.h"
 
 namespace orvo {
 
@@ -165,6 +166,8 @@ struct Workbench {
 
     // The running job and the console's next command.
     JobState jobs;
+    // The workbench's own files in the folders it wrote them into.
+    WorkFiles workFiles;
 };
 
 }  // namespace orvo

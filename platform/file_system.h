@@ -20,6 +20,21 @@ struct FileError {
     bool missing() const { return kind == Kind::Missing; }
 };
 
+// One entry of a folder as the folder itself holds it: a symbolic link is
+// a link, whatever it points to (or whether it points anywhere at all).
+struct DirectoryEntry {
+    enum class Kind {
+        File,    // a regular file, or a FIFO, device or socket
+        Folder,
+        Link,
+    };
+    std::string name;
+    Kind kind = Kind::File;
+
+    // A name that starts with "." is hidden.
+    bool hidden() const { return !name.empty() && name.front() == '.'; }
+};
+
 // A whole file's content, or why there is none.
 struct FileRead {
     std::string content;
@@ -60,6 +75,12 @@ public:
     virtual bool removeFile(const std::string& path) = 0;
     // Names (not paths) of the entries of a folder; empty when it cannot be read.
     virtual std::vector<std::string> listDirectory(const std::string& path) const = 0;
+    // The entries of a folder with their kinds, in the order the folder lists
+    // them; empty when it cannot be read. A link to a folder is a Link.
+    virtual std::vector<DirectoryEntry> listEntries(const std::string& path) const = 0;
+    // Whether both paths name the same existing file, links followed (a
+    // folder reached by two routes, a link and its target).
+    virtual bool sameFile(const std::string& a, const std::string& b) const = 0;
     virtual std::string currentDirectory() const = 0;
     virtual bool setCurrentDirectory(const std::string& path) = 0;
 

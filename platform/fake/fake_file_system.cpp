@@ -28,6 +28,11 @@ void FakeFileSystem::addDirectory(const std::string& path) {
     }
 }
 
+void FakeFileSystem::addLink(const std::string& path, const std::string& target) {
+    links[path] = target;
+    addDirectory(parentOf(path));
+}
+
 FileRead FakeFileSystem::read(const std::string& path) const {
     if (auto it = unreadable.find(path); it != unreadable.end()) return {{}, it->second};
     if (auto it = files.find(path); it != files.end()) return {it->second, std::nullopt};
@@ -67,25 +72,47 @@ bool FakeFileSystem::createDirectories(const std::string& path) {
     return true;
 }
 
-bool FakeFileSystem::removeFile(const std::string& path) { return files.erase(path) > 0; }
+bool FakeFileSystem::removeFile(const std::string& path) {
+    if (undeletable.count(path)) return false;
+    return files.erase(path) > 0 || links.erase(path) > 0;
+}
 
 std::vector<std::string> FakeFileSystem::listDirectory(const std::string& path) const {
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : listEntries(path)) names.push_back(entry.name);
+    return names;
+}
+
+std::vector<DirectoryEntry> FakeFileSystem::listEntries(const std::string& path) const {
     std::string folder = normalFolder(path);
     std::string prefix = folder == "/" ? "/" : folder + "/";
-    std::vector<std::string> names;
+    std::vector<DirectoryEntry> entries;
     auto inFolder = [&prefix](const std::string& file) {
         return file.compare(0, prefix.size(), prefix) == 0 && file.find('/', prefix.size()) == std::string::npos;
     };
-    for (const auto& [file, content] : files) {
-        if (inFolder(file)) names.push_back(file.substr(prefix.size()));
-    }
+    auto add = [&](const std::string& file, DirectoryEntry::Kind kind) {
+        if (inFolder(file)) entries.push_back({file.substr(prefix.size()), kind});
+    };
+    for (const auto& [file, content] : files) add(file, DirectoryEntry::Kind::File);
     for (const auto& [file, error] : unreadable) {
-        if (inFolder(file) && !files.count(file)) names.push_back(file.substr(prefix.size()));
+        if (!files.count(file)) add(file, DirectoryEntry::Kind::File);
     }
+    for (const auto& [link, target] : links) add(link, DirectoryEntry::Kind::Link);
     for (const std::string& dir : directories) {
-        if (dir != folder && inFolder(dir)) names.push_back(dir.substr(prefix.size()));
+        if (dir != folder) add(dir, DirectoryEntry::Kind::Folder);
     }
-    return names;
+    return entries;
+}
+
+// Links are followed as far as they lead (a few steps: a loop leads nowhere);
+// a link's target is an absolute path here.
+bool FakeFileSystem::sameFile(const std::string& a, const std::string& b) const {
+    auto resolved = [this](std::string path) {
+        for (int step = 0; step < 8 && links.count(path); ++step) path = links.at(path);
+        return path;
+    };
+    std::string first = resolved(a);
+    return first == resolved(b) && (files.count(first) > 0 || directoryExists(first));
 }
 
 std::string FakeFileSystem::currentDirectory() const {

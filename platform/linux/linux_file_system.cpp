@@ -1,6 +1,7 @@
 #include "platform/linux/linux_file_system.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,6 +64,36 @@ std::vector<std::string> LinuxFileSystem::listDirectory(const std::string& path)
     }
     ::closedir(dir);
     return names;
+}
+
+// The entry's own kind: a link is never followed. Where the folder does not
+// say (d_type unknown), the entry itself is asked without following it.
+std::vector<DirectoryEntry> LinuxFileSystem::listEntries(const std::string& path) const {
+    std::vector<DirectoryEntry> entries;
+    DIR* dir = ::opendir(path.empty() ? "." : path.c_str());
+    if (!dir) return entries;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat info {};
+            if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+            type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
+        }
+        DirectoryEntry::Kind kind = type == DT_LNK   ? DirectoryEntry::Kind::Link
+                                    : type == DT_DIR ? DirectoryEntry::Kind::Folder
+                                                     : DirectoryEntry::Kind::File;
+        entries.push_back({std::move(name), kind});
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+bool LinuxFileSystem::sameFile(const std::string& a, const std::string& b) const {
+    struct stat first {}, second {};
+    return !a.empty() && !b.empty() && ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 std::string LinuxFileSystem::currentDirectory() const {

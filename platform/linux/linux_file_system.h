@@ -12,6 +12,8 @@ public:
     bool createDirectories(const std::string& path) override;
     bool removeFile(const std::string& path) override;
     std::vector<std::string> listDirectory(const std::string& path) const override;
+    std::vector<DirectoryEntry> listEntries(const std::string& path) const override;
+    bool sameFile(const std::string& a, const std::string& b) const override;
     std::string currentDirectory() const override;
     bool setCurrentDirectory(const std::string& path) override;
 };

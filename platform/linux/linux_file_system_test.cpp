@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <map>
 
 #include "platform/linux/atomic_replace.h"
 #include "platform/linux/linux_file_system.h"
@@ -237,6 +238,56 @@ TEST(LinuxFileReplace, LeftoversBesideALinksTargetGoAtTheWriteThroughTheLink) {
     ASSERT_TRUE(LinuxFileSystem().replace(link, "new").ok());
     EXPECT_EQ(sortedEntries(dir.path() + "target"), std::vector<std::string> {"paper.ORVOPAR"});
     EXPECT_EQ(sortedEntries(dir.path() + "doc"), (std::vector<std::string> {"keep", "paper.ORVOPAR"}));
+}
+
+// --- Listing ---------------------------------------------------------------
+
+// A link is listed as what it is, never as what it points to: whoever walks
+// a tree must be able to keep out of a linked folder.
+TEST(LinuxFileList, EachEntryComesWithItsOwnKind) {
+    TempDir dir;
+    dir.write("list/A.LOG", "");
+    dir.write("list/.hidden", "");
+    dir.write("list/sub/inner", "");
+    dir.write("elsewhere/keep", "");
+    std::string list = dir.path() + "list/";
+    ASSERT_EQ(::symlink((dir.path() + "elsewhere").c_str(), (list + "to-folder").c_str()), 0);
+    ASSERT_EQ(::symlink("A.LOG", (list + "to-file").c_str()), 0);
+    ASSERT_EQ(::symlink("nowhere", (list + "dangling").c_str()), 0);
+    ASSERT_EQ(::mkfifo((list + "fifo").c_str(), 0644), 0);
+    using Kind = DirectoryEntry::Kind;
+    const std::map<std::string, std::pair<Kind, bool>> expected = {
+        {"A.LOG", {Kind::File, false}},    {".hidden", {Kind::File, true}},   {"sub", {Kind::Folder, false}},
+        {"to-folder", {Kind::Link, false}}, {"to-file", {Kind::Link, false}}, {"dangling", {Kind::Link, false}},
+        {"fifo", {Kind::File, false}},
+    };
+    std::map<std::string, std::pair<Kind, bool>> listed;
+    for (const DirectoryEntry& entry : LinuxFileSystem().listEntries(list))
+        listed[entry.name] = {entry.kind, entry.hidden()};
+    EXPECT_EQ(listed, expected);
+    EXPECT_TRUE(LinuxFileSystem().listEntries(dir.path() + "missing").empty());
+    EXPECT_TRUE(LinuxFileSystem().listEntries(list + "A.LOG").empty());
+}
+
+TEST(LinuxFileList, TheSameFileIsKnownByAnyRoute) {
+    TempDir dir;
+    std::string paper = dir.write("docs/paper.tex", "");
+    std::string other = dir.write("docs/other.tex", "");
+    ASSERT_EQ(::symlink((dir.path() + "docs").c_str(), (dir.path() + "route").c_str()), 0);
+    struct Case {
+        std::string a, b;
+        bool same;
+    };
+    const Case cases[] = {
+        {paper, paper, true},
+        {paper, dir.path() + "route/paper.tex", true},
+        {paper, dir.path() + "docs//./paper.tex", true},
+        {paper, other, false},
+        {paper, dir.path() + "docs/missing.tex", false},
+        {dir.path() + "missing", dir.path() + "missing", false},
+        {"", "", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(LinuxFileSystem().sameFile(c.a, c.b), c.same) << c.a << " / " << c.b;
 }
 
 }  // namespace
