@@ -5,6 +5,11 @@
 #include <vector>
 
 #include "core/qt/qt_text_target.h"
+#include <QCoreApplication>
+#include <QFileDialog>
+
+#include "dialogs/qt/cleanup_window.h"
+#include "dialogs/qt/deleting_files_form.h"
 #include "dialogs/qt/run_form.h"
 #include "editor/editor_choice.h"
 #include "editor/spell_check.h"
@@ -75,6 +80,14 @@ void connectConsole(WorkbenchWindows& w) {
 // Each utility dialog, made on its first use over the main window.
 void provideDialogs(WorkbenchWindows& w) {
     w.dialogs.provide(kRunDialogNumber, [&w] { return std::make_unique<FormWindow>(new RunForm(w.dialogContext, &w.window)); });
+    w.dialogs.provide(kCleanupDialogNumber, [&w] {
+        auto chooseFolder = [&w](const std::string&, const std::string& start) -> std::optional<std::string> {
+            QString folder = QFileDialog::getExistingDirectory(&w.window, QString(), QString::fromStdString(start));
+            if (folder.isEmpty()) return std::nullopt;
+            return folder.endsWith('/') ? folder.toStdString() : folder.toStdString() + "/";
+        };
+        return std::make_unique<CleanupWindow>(w.dialogContext, w.deleteFiles, chooseFolder, &w.window);
+    });
     w.dialogs.provideExisting(kConsoleWindowNumber, [&w] {
         if (!w.consoleForm.isVisible()) return;
         w.consoleForm.raise();
@@ -87,6 +100,18 @@ void provideDialogs(WorkbenchWindows& w) {
 
 WorkbenchWindows::WorkbenchWindows(Services& s)
     : services(s),
+      deleteFiles(s.workbench, {s.files, mounts,
+                                [this]() -> DeletingFilesView& {
+                                    auto* form = new DeletingFilesForm(&window);
+                                    form->applyTexts(services.workbench.uiStrings, services.workbench.charsetName);
+                                    return *form;
+                                },
+                                [] {
+                                    QCoreApplication::processEvents();
+                                    return false;  // a termination signal runs the whole shut-down itself
+                                },
+                                [this] { return console.jobRunning(); }}),
+      quitCleanup(s.workbench, deleteFiles),
       dispatcher(s.workbench, {s.launcher, s.shellOpen, s.ui, window, shell}),
       dialogs(s.workbench, {dispatcher, s.ui, window, quitDeletion}),
       dialogContext {s.workbench, window, shell, dialogs, s.desktop, s.ui, s.files, s.shellOpen, s.launcher},

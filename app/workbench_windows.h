@@ -16,7 +16,10 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/utility_dialogs.h"
+#include "dialogs/delete_files.h"
 #include "dialogs/dialog_context.h"
+#include "dialogs/quit_cleanup.h"
+#include "platform/linux/linux_mount_table.h"
 #include "dialogs/utility_dialog_set.h"
 #include "editor/editor_profile_service.h"
 #include "jobs/console_window.h"
@@ -47,7 +50,14 @@ struct WorkbenchWindows {
     NullBlockLinesView blockLines;
 
     MainWindow window;
-    NullQuitDeletion quitDeletion;
+    LinuxMountTable mounts;
+    DeleteFiles deleteFiles;
+    QuitCleanup quitCleanup;
+    struct QuitCleanupDeletion : QuitDeletion {
+        explicit QuitCleanupDeletion(QuitCleanup& cleanup) : cleanup(cleanup) {}
+        bool run() override { return cleanup.run(); }
+        QuitCleanup& cleanup;
+    } quitDeletion {quitCleanup};
     UtilityDispatcher dispatcher;
     UtilityDialogSet dialogs;
     DialogContext dialogContext;
