@@ -1,8 +1,9 @@
 // The layers of the source tree: a logic folder includes only the folders
 // below it (core, jobs, editor, actions, then dialogs, setup and shell), the
-// platform's interfaces and nothing of Qt; its Qt views sit above it. A test
-// may use the fakes and the shared fixtures of tests/, whose own includes
-// count as the test's.
+// platform's interfaces and nothing of Qt; its Qt views sit above it (in
+// its qt/ folder, or in the qt/ folder of a program shipped in it, which
+// only that program's entry includes). A test may use the fakes and the
+// shared fixtures of tests/, whose own includes count as the test's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,6 +52,7 @@ std::vector<Include> includesOf(const fs::path& file) {
 struct Place {
     std::string top;
     std::string sub;
+    bool qt = false;  // in the layer's qt/ folder, or in the qt/ folder of a program's own folder
 };
 
 Place placeOf(const std::string& relative) {
@@ -59,6 +61,7 @@ Place placeOf(const std::string& relative) {
     Place place;
     if (parts.size() > 1) place.top = parts[0];
     if (parts.size() > 2) place.sub = parts[1];
+    place.qt = place.sub == "qt" || (parts.size() > 3 && parts[2] == "qt");
     return place;
 }
 
@@ -67,13 +70,13 @@ bool isTestFile(const std::string& relative) {
     return name.find("_test.") != std::string::npos || name.find("fixture") != std::string::npos;
 }
 
-bool isQtFolder(const Place& place) { return place.sub == "qt" || (place.top == "platform" && place.sub == "dbus"); }
+bool isQtFolder(const Place& place) { return place.qt || (place.top == "platform" && place.sub == "dbus"); }
 
 // The entry of a program shipped beside the workbench (orvocmd, orvodde): it
 // runs on the real services, as app/ does.
 bool isProgramEntry(const std::string& relative) {
     Place place = placeOf(relative);
-    return kLayers.count(place.top) && !place.sub.empty() && place.sub != "qt" &&
+    return kLayers.count(place.top) && !place.sub.empty() && !place.qt &&
            fs::path(relative).filename() == "main.cpp";
 }
 
@@ -94,9 +97,10 @@ bool allowed(const Place& from, bool test, bool program, const std::string& targ
     auto fromLayer = kLayers.find(from.top);
     auto toLayer = kLayers.find(to.top);
     if (fromLayer == kLayers.end() || toLayer == kLayers.end()) return false;
-    if (to.top == from.top) return to.sub != "qt" || isQtFolder(from);
+    // A program's entry shows its windows, as app/ does.
+    if (to.top == from.top) return !to.qt || isQtFolder(from) || program;
     if (toLayer->second >= fromLayer->second) return false;
-    return to.sub != "qt" || isQtFolder(from);
+    return !to.qt || isQtFolder(from) || program;
 }
 
 struct Violation {
@@ -174,6 +178,7 @@ TEST(LayerOrder, TheCheckFindsEachKindOfIncludeAgainstTheOrder) {
         {"core/config_test.cpp", "jobs/console_port.h"},  // through tests/fake_console.h
         {"core/texts.cpp", "QString"},
         {"editor/profile.cpp", "core/qt/window.h"},
+        {"jobs/orvocmd/processor.cpp", "jobs/orvocmd/qt/view.h"},
         {"jobs/orvocmd/processor.cpp", "platform/linux/spawn.h"},
         {"jobs/run.cpp", "platform/linux/spawn.h"},
         {"platform/linux/spawn.cpp", "core/text.h"},

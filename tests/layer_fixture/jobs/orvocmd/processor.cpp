@@ -1,1 +1,2 @@
 #include "platform/linux/spawn.h"
+#include "jobs/orvocmd/qt/view.h"
