@@ -160,6 +160,7 @@ TEST(UtilityDispatch, KeywordsOpenTheirDialogWithTheStyleLeftToIt) {
     EXPECT_FALSE(rig.view.onTop) << "the dialog gives the style back when it closes";
     EXPECT_FALSE(rig.view.locked);
     rig.dialogOpens = false;
+    rig.view.onTop = true;
     rig.dispatch("&graph");
     EXPECT_TRUE(rig.view.onTop) << "no dialog opened: the style comes back at once";
     rig.view.onTop = false;
@@ -168,7 +169,7 @@ TEST(UtilityDispatch, KeywordsOpenTheirDialogWithTheStyleLeftToIt) {
     rig.view.onTop = true;
     rig.dispatch("README.HTM");
     EXPECT_TRUE(rig.view.onTop) << "restored after a template";
-    EXPECT_EQ(rig.windowShell.calls, (Words {"reapplyLayout"}));
+    EXPECT_EQ(rig.windowShell.calls, (Words {"reapplyLayout", "reapplyLayout"})) << "after the box and after the template";
     rig.workbench.ShowOnTaskBar = false;
     rig.dispatch("README.HTM");
     EXPECT_EQ(rig.windowShell.calls.back(), "hideTaskBarButton");
