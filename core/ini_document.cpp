@@ -44,7 +44,17 @@ Classified classify(std::string_view text, bool firstLine) {
 // CR and LF inside a written name or value would start new lines in the file
 // and plant sections or keys nobody wrote: withoutLineBreaks makes them blanks.
 std::string cleanName(std::string_view name) { return trim(withoutLineBreaks(name)); }
+// Names as lookups compare them. A name read from the file goes through the
+// same rule as one asked for: a lone CR inside a line stays in the name the
+// file holds, and is found by that name.
 std::string lookupKey(std::string_view name) { return toUpper(cleanName(name)); }
+
+// Whether a key line written with `name` (already clean) reads back as that
+// key: an "=" would end the name early, and a line starting with "[" or ";"
+// is a section line, a broken one, or a comment.
+bool keyLineReadsBack(std::string_view name) {
+    return name.find('=') == std::string_view::npos && !startsWith(name, "[") && !startsWith(name, ";");
+}
 
 bool isQuoted(std::string_view value) { return value.size() >= 2 && value.front() == '"' && value.back() == '"'; }
 
@@ -108,7 +118,7 @@ IniDocument::IniDocument(std::string_view text) {
 void IniDocument::addParsedLine(Line line, bool firstLine) {
     Classified classified = classify(line.text, firstLine);
     if (classified.kind == LineKind::Header) {
-        sectionIndex_.emplace(toUpper(classified.name), sections_.size());
+        sectionIndex_.emplace(lookupKey(classified.name), sections_.size());
         sections_.push_back(Section{std::move(classified.name), std::move(line), {}, {}, 0});
         return;
     }
@@ -119,7 +129,7 @@ void IniDocument::addParsedLine(Line line, bool firstLine) {
     Section& section = sections_.back();
     if (classified.kind == LineKind::Key) {
         line.equalsAt = classified.equalsAt;
-        section.keys.emplace(toUpper(classified.name), section.body.size());
+        section.keys.emplace(lookupKey(classified.name), section.body.size());
         section.keysEnd = section.body.size() + 1;
     }
     section.body.push_back(std::move(line));
@@ -195,7 +205,7 @@ std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
         const Line& line = found->body[i];
         if (line.equalsAt == std::string::npos) continue;
         std::string name = keyName(line.text, line.equalsAt);
-        if (found->keys.at(toUpper(name)) != i) continue;  // a later duplicate
+        if (found->keys.at(lookupKey(name)) != i) continue;  // a later duplicate
         if (!addWithinLimit(names, used, name)) break;
     }
     return names;
@@ -205,7 +215,7 @@ std::vector<std::string> IniDocument::sectionNames() const {
     std::vector<std::string> names;
     std::size_t used = 0;
     for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (sectionIndex_.at(toUpper(sections_[i].name)) != i) continue;  // a later duplicate
+        if (sectionIndex_.at(lookupKey(sections_[i].name)) != i) continue;  // a later duplicate
         if (!addWithinLimit(names, used, sections_[i].name)) break;
     }
     return names;
@@ -222,38 +232,42 @@ IniDocument::Section& IniDocument::sectionForWriting(std::string_view name) {
     return sections_.back();
 }
 
-void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
+bool IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    // Every key the file holds can be written; a name that cannot be is none
+    // of them, so the check comes before anything changes.
+    std::string name = cleanName(key);
+    if (!keyLineReadsBack(name)) return false;
     Section& target = sectionForWriting(section);
     std::string encoded = encodeValue(value);
     auto found = target.keys.find(lookupKey(key));
     if (found != target.keys.end()) {
         Line& line = target.body[found->second];
-        std::string name = keyName(line.text, line.equalsAt);
-        line.text = name + "=" + encoded;
-        line.equalsAt = name.size();
-        return;
+        std::string held = keyName(line.text, line.equalsAt);
+        line.text = held + "=" + encoded;
+        line.equalsAt = held.size();
+        return true;
     }
     // After the section's last key: only lines without keys follow it, so the
     // indices the key map holds stay valid.
-    std::string name = cleanName(key);
     std::size_t at = target.keysEnd;
     std::size_t equalsAt = name.size();
     target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at),
                        Line{name + "=" + encoded, LineEnd::Document, equalsAt});
-    target.keys.emplace(toUpper(name), at);
+    target.keys.emplace(lookupKey(name), at);
     target.keysEnd = at + 1;
+    return true;
 }
 
-void IniDocument::writeInteger(std::string_view section, std::string_view key, int value) {
-    writeString(section, key, std::to_string(value));
+bool IniDocument::writeInteger(std::string_view section, std::string_view key, int value) {
+    return writeString(section, key, std::to_string(value));
 }
 
-void IniDocument::writeBool(std::string_view section, std::string_view key, bool value) {
-    writeString(section, key, value ? "1" : "0");
+bool IniDocument::writeBool(std::string_view section, std::string_view key, bool value) {
+    return writeString(section, key, value ? "1" : "0");
 }
 
-void IniDocument::writeReal(std::string_view section, std::string_view key, double value) {
-    writeString(section, key, formatIniReal(value));
+bool IniDocument::writeReal(std::string_view section, std::string_view key, double value) {
+    return writeString(section, key, formatIniReal(value));
 }
 
 std::optional<int> parseIniInteger(std::string_view text) {
