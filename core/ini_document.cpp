@@ -13,11 +13,19 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\n";  // the blanks trim() removes
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// trim() without a copy.
+std::string_view trimmedView(std::string_view text) {
+    std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 enum class LineKind { Other, Header, Key };
 
+// `name` points into the classified line's text.
 struct Classified {
     LineKind kind = LineKind::Other;
-    std::string name;
+    std::string_view name;
     std::size_t equalsAt = std::string::npos;
 };
 
@@ -34,20 +42,29 @@ Classified classify(std::string_view text, bool firstLine) {
         // The last ']' closes the name, so a written name holding ']' reads back whole.
         std::size_t close = rest.rfind(']');
         if (close == std::string_view::npos) return {};
-        return {LineKind::Header, trim(rest.substr(1, close - 1)), std::string::npos};
+        return {LineKind::Header, trimmedView(rest.substr(1, close - 1)), std::string::npos};
     }
     std::size_t equalsAt = text.find('=');
     if (equalsAt == std::string_view::npos) return {};
-    return {LineKind::Key, trim(text.substr(0, equalsAt)), equalsAt};
+    return {LineKind::Key, trimmedView(text.substr(0, equalsAt)), equalsAt};
 }
 
 // CR and LF inside a written name or value would start new lines in the file
 // and plant sections or keys nobody wrote: withoutLineBreaks makes them blanks.
 std::string cleanName(std::string_view name) { return trim(withoutLineBreaks(name)); }
-// Names as lookups compare them. A name read from the file goes through the
-// same rule as one asked for: a lone CR inside a line stays in the name the
-// file holds, and is found by that name.
-std::string lookupKey(std::string_view name) { return toUpper(cleanName(name)); }
+// Names as lookups compare them: cleanName() in upper case. A name read from
+// the file goes through the same rule as one asked for: a lone CR inside a
+// line stays in the name the file holds, and is found by that name. Every
+// parsed line and every lookup makes one, so it is built in one pass into
+// one string (short names fit the string itself and allocate nothing).
+std::string lookupKey(std::string_view name) {
+    std::string key(trimmedView(name));
+    for (char& c : key) {
+        if (c == '\r' || c == '\n') c = ' ';
+        else if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    }
+    return key;
+}
 
 // Whether a key line written with `name` (already clean) reads back as that
 // key: an "=" would end the name early, and a line starting with "[" or ";"
@@ -59,10 +76,9 @@ bool keyLineReadsBack(std::string_view name) {
 bool isQuoted(std::string_view value) { return value.size() >= 2 && value.front() == '"' && value.back() == '"'; }
 
 std::string decodeValue(std::string_view raw) {
-    std::string value = trim(raw);
+    std::string_view value = trimmedView(raw);
     if (isQuoted(value)) value = value.substr(1, value.size() - 2);
-    if (value.size() > IniDocument::kValueLimit) value.resize(IniDocument::kValueLimit);
-    return value;
+    return std::string(value.substr(0, IniDocument::kValueLimit));
 }
 
 // A value that reading would change (surrounding blanks, an enclosing pair of
@@ -119,7 +135,8 @@ void IniDocument::addParsedLine(Line line, bool firstLine) {
     Classified classified = classify(line.text, firstLine);
     if (classified.kind == LineKind::Header) {
         sectionIndex_.emplace(lookupKey(classified.name), sections_.size());
-        sections_.push_back(Section{std::move(classified.name), std::move(line), {}, {}, 0});
+        std::string name(classified.name);  // before the line moves away from under it
+        sections_.push_back(Section{std::move(name), std::move(line), {}, {}, 0});
         return;
     }
     if (sections_.empty()) {
