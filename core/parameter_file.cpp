@@ -50,7 +50,7 @@ std::string parameterFileText(const Workbench& w, const std::string& currentFile
     line("currentfilename", currentFile);
     for (const ParameterLine& entry : kPlainLines) {
         if (entry.key) line(entry.key, w.*entry.value);
-        else line("printerporttxt", w.portScript.empty() ? w.PrinterPortTXT : encodePortText(w.portScript, w.PrinterPortTXT));
+        else line("printerporttxt", encodePortText(w.portScript, w.PrinterPortTXT));
     }
     line("BibTeXfile", w.bibTeXPath + w.BibTeXFile);
     line("AlwaysDevirtualize", w.AlwaysDevirtualize ? "1" : "0");

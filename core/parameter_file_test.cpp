@@ -81,6 +81,21 @@ TEST(ParameterFile, ValuesAreWrittenOnOneLineWithoutSurroundingBlanks) {
     EXPECT_EQ(lines[10], "printeroptions=-t a4  -O 1cm");
 }
 
+// The file trims its values: a display text of its own that starts with "@"
+// after blanks must not come back as a script.
+TEST(ParameterFile, ADisplayTextStartingWithAnAtSignStaysAText) {
+    for (const char* text : {"@home printer", "  @home printer"}) {
+        Workbench w = documentChoices();
+        w.PrinterPortTXT = text;
+        Workbench back;
+        back.PrinterPort = "!lpr";
+        takeParameterLines(splitTextLines(parameterFileText(w, "")), back);
+        EXPECT_EQ(back.PrinterPortTXT, text);
+        EXPECT_EQ(back.portScript, "") << text;
+        EXPECT_EQ(back.PrinterPort, "!lpr") << text;
+    }
+}
+
 TEST(ParameterFile, DamagedFilesRestoreWhatTheyHave) {
     struct Case {
         const char* name;
