@@ -51,7 +51,7 @@ Classified classify(std::string_view text, bool firstLine) {
 
 // CR and LF inside a written name or value would start new lines in the file
 // and plant sections or keys nobody wrote: withoutLineBreaks makes them blanks.
-std::string cleanName(std::string_view name) { return trim(withoutLineBreaks(name)); }
+std::string cleanName(std::string_view name) { return withoutLineBreaks(trimmedView(name)); }
 // Names as lookups compare them: cleanName() in upper case. A name read from
 // the file goes through the same rule as one asked for: a lone CR inside a
 // line stays in the name the file holds, and is found by that name. Every
@@ -85,7 +85,7 @@ std::string decodeValue(std::string_view raw) {
 // quotes) is written inside one extra pair of quotes, so it reads back as written.
 std::string encodeValue(std::string_view value) {
     std::string result = withoutLineBreaks(value);
-    if (trim(result).size() != result.size() || isQuoted(result)) return '"' + result + '"';
+    if (trimmedView(result).size() != result.size() || isQuoted(result)) return '"' + result + '"';
     return result;
 }
 
@@ -241,9 +241,10 @@ std::vector<std::string> IniDocument::sectionNames() const {
 bool IniDocument::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
 IniDocument::Section& IniDocument::sectionForWriting(std::string_view name) {
+    std::string lookup = lookupKey(name);
+    if (auto found = sectionIndex_.find(lookup); found != sectionIndex_.end()) return sections_[found->second];
+    sectionIndex_.emplace(std::move(lookup), sections_.size());
     std::string clean = cleanName(name);
-    auto [found, added] = sectionIndex_.emplace(toUpper(clean), sections_.size());
-    if (!added) return sections_[found->second];
     Line header{"[" + clean + "]", LineEnd::Document, std::string::npos};
     sections_.push_back(Section{std::move(clean), std::move(header), {}, {}, 0});
     return sections_.back();
@@ -256,12 +257,16 @@ bool IniDocument::writeString(std::string_view section, std::string_view key, st
     if (!keyLineReadsBack(name)) return false;
     Section& target = sectionForWriting(section);
     std::string encoded = encodeValue(value);
-    auto found = target.keys.find(lookupKey(key));
+    std::string lookup = lookupKey(name);
+    auto found = target.keys.find(lookup);
     if (found != target.keys.end()) {
         Line& line = target.body[found->second];
-        std::string held = keyName(line.text, line.equalsAt);
-        line.text = held + "=" + encoded;
+        std::string_view held = trimmedView(std::string_view(line.text).substr(0, line.equalsAt));
+        std::string text;
+        text.reserve(held.size() + 1 + encoded.size());
+        text.append(held).append(1, '=').append(encoded);
         line.equalsAt = held.size();
+        line.text = std::move(text);
         return true;
     }
     // After the section's last key: only lines without keys follow it, so the
@@ -270,7 +275,7 @@ bool IniDocument::writeString(std::string_view section, std::string_view key, st
     std::size_t equalsAt = name.size();
     target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at),
                        Line{name + "=" + encoded, LineEnd::Document, equalsAt});
-    target.keys.emplace(lookupKey(name), at);
+    target.keys.emplace(std::move(lookup), at);
     target.keysEnd = at + 1;
     return true;
 }
