@@ -87,37 +87,58 @@ void checkNumbers(const std::string& value) {
     }
 }
 
-// Whether `a` and `b` hold the same entries apart from the one a write to
-// `section` and `key` touches.
-bool sameApartFrom(const std::vector<Entry>& a, const std::vector<Entry>& b, std::string_view section,
-                   std::string_view key) {
-    auto touched = [&](const Entry& entry) { return sameName(entry.key, key) && sameName(entry.section, section); };
-    std::size_t i = 0, j = 0;
-    for (;;) {
-        while (i < a.size() && touched(a[i])) ++i;
-        while (j < b.size() && touched(b[j])) ++j;
-        if (i == a.size() || j == b.size()) return i == a.size() && j == b.size();
-        if (!(a[i] == b[j])) return false;
-        ++i, ++j;
-    }
+struct Write {
+    std::string section;
+    std::string key;
+    std::string value;  // as it must read back
+};
+
+template <typename A, typename B>
+bool sameKey(const A& a, const B& b) {
+    return sameName(a.key, b.key) && sameName(a.section, b.section);
 }
 
-// `before` is the snapshot of the document as it stands; returns the one
-// after the write.
-std::vector<Entry> checkWrite(IniDocument& document, const std::vector<Entry>& before, const std::string& section,
-                              const std::string& key, const std::string& value) {
-    std::string textBefore = document.text();
-    bool written = document.writeString(section, key, value);
-    check(written == writableKey(key), "only a name no line can hold is refused", key);
-    if (!written) {
-        check(document.text() == textBefore, "a refused write changes nothing", key);
-        return before;
+// Writes what it can; a refused name must change nothing. Returns the
+// writes made.
+std::vector<Write> writeAll(IniDocument& document, const std::vector<std::string_view>& parts) {
+    std::vector<Write> writes;
+    for (std::size_t first = 1; first < parts.size(); first += 3) {
+        std::string section = fuzz::part(parts, first);
+        std::string key = fuzz::part(parts, first + 1);
+        std::string value = fuzz::part(parts, first + 2);
+        if (!writableKey(key)) {
+            std::string before = document.text();
+            check(!document.writeString(section, key, value), "a name no line can hold is refused", key);
+            check(document.text() == before, "a refused write changes nothing", key);
+            continue;
+        }
+        check(document.writeString(section, key, value), "a name a line can hold is written", key);
+        writes.push_back({section, key, withoutLineBreaks(value).substr(0, IniDocument::kValueLimit)});
     }
-    std::string expected = withoutLineBreaks(value).substr(0, IniDocument::kValueLimit);
-    check(document.value(section, key) == expected, "a written key reads back", key);
-    std::vector<Entry> after = snapshot(document);
-    check(sameApartFrom(after, before, section, key), "a write leaves other keys alone", key);
-    return after;
+    return writes;
+}
+
+// Each key written reads back its last value; every key no write touched
+// keeps the value it had.
+void checkWrites(const IniDocument& document, const std::vector<Entry>& before, const std::vector<Write>& writes) {
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        bool overwritten = false;
+        for (std::size_t later = i + 1; later < writes.size(); ++later) {
+            overwritten = overwritten || sameKey(writes[i], writes[later]);
+        }
+        if (!overwritten) {
+            check(document.value(writes[i].section, writes[i].key) == writes[i].value, "a written key reads back",
+                  writes[i].key);
+        }
+    }
+    for (const Entry& entry : before) {
+        bool touched = false;
+        for (const Write& write : writes) touched = touched || sameKey(write, entry);
+        if (!touched) {
+            check(document.value(entry.section, entry.key) == entry.value, "a write leaves other keys alone",
+                  entry.key);
+        }
+    }
 }
 
 }  // namespace
@@ -139,13 +160,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(again.text() == text, "the written text is written back unchanged", text);
     }
 
-    for (std::size_t first = 1; first < parts.size(); first += 3) {
-        entries = checkWrite(document, entries, fuzz::part(parts, first), fuzz::part(parts, first + 1),
-                             fuzz::part(parts, first + 2));
-    }
     if (parts.size() > 1) {
+        std::vector<Write> writes = writeAll(document, parts);
+        checkWrites(document, entries, writes);
         std::string written = document.text();
-        check(snapshot(IniDocument(written)) == entries, "a written file reads back", written);
+        check(snapshot(IniDocument(written)) == snapshot(document), "a written file reads back", written);
     }
     return 0;
 }
