@@ -96,6 +96,19 @@ TEST(ParameterFile, ADisplayTextStartingWithAnAtSignStaysAText) {
     }
 }
 
+// Lines end at LF or CR LF; a lone CR inside a line stays in it, but no
+// value read keeps it, so none reaches a command or a file name.
+TEST(ParameterFile, ALoneCrInsideALineIsReadAsABlank) {
+    Workbench w = documentChoices();
+    std::vector<std::string> lines = splitTextLines(parameterFileText(w, "/docs/a.tex"));
+    lines[9] = "printerporttxt=Out\rfile.ps";
+    lines[10] = "printeroptions=-t a4\r";
+    Workbench back;
+    takeParameterLines(lines, back);
+    EXPECT_EQ(back.PrinterPortTXT, "Out file.ps");
+    EXPECT_EQ(back.PrinterOptions, "-t a4");
+}
+
 TEST(ParameterFile, DamagedFilesRestoreWhatTheyHave) {
     struct Case {
         const char* name;
