@@ -35,10 +35,6 @@ void runScript(Workbench& w, const DestinationServices& s, const std::string& sc
     console.showModal();
 }
 
-// Up to the first line break of any kind: a script saved with CR line ends
-// names its destination on its first line too.
-std::string firstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
-
 // The first character goes whole: a UTF-8 sequence is never cut in half.
 void dropFirstCharacter(std::string& text) {
     if (text.empty()) return;
@@ -66,6 +62,8 @@ void redirectPrintDestination(Workbench& w, const DestinationServices& s) {
         w.portScript = *script;
         std::optional<std::string> text = s.files.readFile(*script);
         if (!text) return;
+        // Up to the first line break of any kind: a script saved with CR
+        // line ends names its destination on its first line too.
         w.PrinterPort = firstLine(*text);
     } else {
         w.portScript = resolved;
