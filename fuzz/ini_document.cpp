@@ -24,25 +24,43 @@ using fuzz::check;
 constexpr std::size_t kMaxWrites = 4;
 
 struct Entry {
-    std::string section;
+    std::size_t section;  // index into the snapshot's sections
     std::string key;
     std::string value;
     bool operator==(const Entry&) const = default;
 };
 
-// Every readable key in list order, with its value.
-std::vector<Entry> snapshot(const IniDocument& document) {
+struct Snapshot {
+    std::vector<std::string> sections;
     std::vector<Entry> entries;
-    for (const std::string& section : document.sectionNames()) {
+    bool operator==(const Snapshot&) const = default;
+};
+
+// Every readable key in list order, with its value.
+Snapshot snapshot(const IniDocument& document) {
+    Snapshot shot;
+    shot.sections = document.sectionNames();
+    for (std::size_t i = 0; i < shot.sections.size(); ++i) {
+        const std::string& section = shot.sections[i];
         check(document.hasSection(section), "a listed section is found", section);
         for (std::string& key : document.keyNames(section)) {
             std::optional<std::string> value = document.value(section, key);
             check(value.has_value(), "a listed key is found", key);
             check(value->size() <= IniDocument::kValueLimit, "a value keeps the limit", key);
-            entries.push_back({section, std::move(key), std::move(*value)});
+            shot.entries.push_back({i, std::move(key), std::move(*value)});
         }
     }
-    return entries;
+    return shot;
+}
+
+// The names the lists give, without the values.
+std::vector<std::vector<std::string>> listing(const IniDocument& document) {
+    std::vector<std::vector<std::string>> names;
+    for (std::string& section : document.sectionNames()) {
+        names.push_back(document.keyNames(section));
+        names.back().push_back(std::move(section));
+    }
+    return names;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -93,9 +111,8 @@ struct Write {
     std::string value;  // as it must read back
 };
 
-template <typename A, typename B>
-bool sameKey(const A& a, const B& b) {
-    return sameName(a.key, b.key) && sameName(a.section, b.section);
+bool sameKey(std::string_view sectionA, std::string_view keyA, std::string_view sectionB, std::string_view keyB) {
+    return sameName(keyA, keyB) && sameName(sectionA, sectionB);
 }
 
 // Writes what it can; a refused name must change nothing. Returns the
@@ -118,25 +135,28 @@ std::vector<Write> writeAll(IniDocument& document, const std::vector<std::string
     return writes;
 }
 
-// Each key written reads back its last value; every key no write touched
-// keeps the value it had.
-void checkWrites(const IniDocument& document, const std::vector<Entry>& before, const std::vector<Write>& writes) {
+// Each key written reads back its last value.
+void checkWritten(const IniDocument& document, const std::vector<Write>& writes) {
     for (std::size_t i = 0; i < writes.size(); ++i) {
         bool overwritten = false;
         for (std::size_t later = i + 1; later < writes.size(); ++later) {
-            overwritten = overwritten || sameKey(writes[i], writes[later]);
+            overwritten = overwritten || sameKey(writes[i].section, writes[i].key, writes[later].section, writes[later].key);
         }
         if (!overwritten) {
             check(document.value(writes[i].section, writes[i].key) == writes[i].value, "a written key reads back",
                   writes[i].key);
         }
     }
-    for (const Entry& entry : before) {
+}
+
+// Every key no write touched keeps the value it had.
+void checkUntouched(const IniDocument& document, const Snapshot& before, const std::vector<Write>& writes) {
+    for (const Entry& entry : before.entries) {
+        const std::string& section = before.sections[entry.section];
         bool touched = false;
-        for (const Write& write : writes) touched = touched || sameKey(write, entry);
+        for (const Write& write : writes) touched = touched || sameKey(write.section, write.key, section, entry.key);
         if (!touched) {
-            check(document.value(entry.section, entry.key) == entry.value, "a write leaves other keys alone",
-                  entry.key);
+            check(document.value(section, entry.key) == entry.value, "a write leaves other keys alone", entry.key);
         }
     }
 }
@@ -148,23 +168,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orvo;
     std::vector<std::string_view> parts = fuzz::splitParts(fuzz::asText(data, size), 1 + 3 * kMaxWrites);
     IniDocument document(parts[0]);
-    std::vector<Entry> entries = snapshot(document);
-    for (const Entry& entry : entries) checkNumbers(entry.value);
+    const Snapshot before = snapshot(document);
+    for (const Entry& entry : before.entries) checkNumbers(entry.value);
 
-    // Text that comes back as it came in parses as it did; only a changed
-    // text (a line break added at its end) needs reading again.
-    std::string text = document.text();
-    if (text != parts[0]) {
-        IniDocument again(text);
-        check(snapshot(again) == entries, "the written text reads back the same", text);
-        check(again.text() == text, "the written text is written back unchanged", text);
-    }
-
-    if (parts.size() > 1) {
+    if (parts.size() == 1) {
+        // Text that comes back as it came in parses as it did; only a changed
+        // text (a line break added at its end) needs reading again. With
+        // writes, the file read back after them is checked instead.
+        std::string text = document.text();
+        if (text != parts[0]) {
+            IniDocument again(text);
+            check(again.text() == text, "the written text is written back unchanged", text);
+            check(snapshot(again) == before, "the written text reads back the same", text);
+        }
+    } else {
         std::vector<Write> writes = writeAll(document, parts);
-        checkWrites(document, entries, writes);
+        checkWritten(document, writes);
+        // What the writes did must be in the file: read back, it lists what
+        // the document lists and holds every value.
         std::string written = document.text();
-        check(snapshot(IniDocument(written)) == snapshot(document), "a written file reads back", written);
+        IniDocument reread(written);
+        check(reread.text() == written, "a written file is written back unchanged", written);
+        check(listing(reread) == listing(document), "a written file lists what was written", written);
+        checkWritten(reread, writes);
+        checkUntouched(reread, before, writes);
     }
     return 0;
 }
