@@ -5,12 +5,16 @@
 // - orvoset.sh gives each variable with a shell name back exactly, as sh
 //   reads a single-quoted word: nothing in a value can run or expand.
 // - ORVOSET.BAT has one line per variable, PATH and TEXEDIT.
+// - The PATH the workbench builds from the inherited one has no empty entry
+//   (which would search the current folder) and keeps every inherited entry
+//   in its order.
 #include <string>
 #include <vector>
 
 #include "core/environment_batch_file.h"
 #include "core/environment_section.h"
 #include "core/ini_document.h"
+#include "core/search_path.h"
 #include "core/text.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/fake/fake_environment.h"
@@ -44,7 +48,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orvo;
     std::vector<std::string_view> parts = fuzz::splitParts(fuzz::asText(data, size), 2);
     const IniDocument config(parts[0]);
-    const std::string path = withoutLineBreaks(fuzz::part(parts, 1));
+    // An inherited value that breaks lines is no PATH anyone has.
+    const std::string inherited = withoutLineBreaks(fuzz::part(parts, 1));
+    SearchPathInput input {inherited, "/usr/local/texlive/bin/", "/home/u/texfiles/", "/opt/orvo/", "/opt/orvo/"};
+    const std::string path = buildSearchPath(input, [](const std::string&) { return true; });
+    check(path.find("::") == std::string::npos && (path.empty() || (path.front() != ':' && path.back() != ':')),
+          "the PATH has no empty entry", path);
+    std::vector<std::string> pathEntries = split(path, ':');
+    std::size_t next = 0;
+    for (const std::string& entry : split(inherited, ':')) {
+        if (entry.empty()) continue;
+        while (next < pathEntries.size() && pathEntries[next] != entry) ++next;
+        check(next < pathEntries.size(), "the PATH keeps every inherited entry in order", entry);
+        ++next;
+    }
     const std::string texEdit = "emacs +%l \"%s\"";
 
     EnvironmentEntries entries = environmentEntries(config);
@@ -62,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> lines = split(shell, '\n');
     check(shell.empty() || shell.back() == '\n', "the shell file ends its last line");
     if (!lines.empty()) lines.pop_back();
-    std::size_t next = 0;
+    next = 0;
     for (const auto& [name, value] : expected) {
         std::string variable = trim(name);
         std::string line = "export " + variable + "=";
