@@ -1,7 +1,8 @@
 // Start-up over the fakes, with every file it reads fuzzed: the input is
 // ORVO.INI, then after NULs the main file's parameter file, US.SCR (also
-// offered as DE.SCR), the format list, the utilities list and DVIPS.OPT.
-// The parts above core are recording ports.
+// offered as DE.SCR), the format list, the utilities list, DVIPS.OPT and
+// what kpsewhich answers a first run. The parts above core are recording
+// ports; the first run's defaults are the real ones, over the fakes.
 // - Start-up ends ready, whatever the files hold, and the program entry
 //   finishes after it.
 // - The main window gets a size on the screen; the main file, when one is
@@ -21,6 +22,7 @@
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_program_output.h"
 #include "platform/fake/fake_user_interaction.h"
+#include "setup/first_run_setup.h"
 #include "tests/fake_console_port.h"
 #include "tests/fake_job_actions.h"
 #include "tests/fake_main_window_view.h"
@@ -34,12 +36,6 @@ using fuzz::check;
 constexpr const char* kProgramDir = "/opt/orvo/";
 constexpr const char* kUserIni = "/home/u/.config/orvo/ORVO.INI";
 
-// What the first run's set-up gives the workbench here: the own tree.
-class OwnTreeDefaults : public FirstRunDefaults {
-public:
-    void apply(Workbench& w) override { w.OwnTeXTreeDir = "/home/u/texfiles/"; }
-};
-
 struct Machine {
     FakeFileSystem files;
     FakeEnvironment environment;
@@ -48,7 +44,7 @@ struct Machine {
     FakeProgramOutput programs;
     FakeMainWindowView view;
     Workbench workbench;
-    OwnTreeDefaults firstRunDefaults;
+    DetectedFirstRunDefaults firstRunDefaults {files, environment, programs};
     RecordingOwnTreeDatabase ownTree;
     RecordingEditorProfile editorProfile;
     RecordingAutoSave autoSave;
@@ -71,8 +67,16 @@ struct Machine {
                                "/opt/orvo/US_FRM.LST",
                                "/opt/orvo/US_UTILS.LST",
                                "/opt/orvo/DVIPS.OPT"};
-        for (std::size_t i = 0; i < parts.size(); ++i) files.addFile(paths[i], std::string(parts[i]));
+        for (std::size_t i = 0; i < parts.size() && i < std::size(paths); ++i)
+            files.addFile(paths[i], std::string(parts[i]));
         if (parts.size() > 2) files.addFile("/opt/orvo/DE.SCR", std::string(parts[2]));
+        // A first run asks kpsewhich where the distribution is.
+        files.addFile("/usr/bin/kpsewhich");
+        files.addDirectory("/usr/share/texlive");
+        if (parts.size() > 6) {
+            programs.answers["/usr/bin/kpsewhich -var-value TEXMFROOT"] = std::string(parts[6]);
+            programs.answers["/usr/bin/kpsewhich texmf.cnf"] = std::string(parts[6]) + "/texmf-dist/web2c/texmf.cnf";
+        }
         files.current = "/home/u";
     }
 
@@ -92,7 +96,7 @@ struct Machine {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvo;
-    std::vector<std::string_view> parts = fuzz::splitParts(fuzz::asText(data, size), 6);
+    std::vector<std::string_view> parts = fuzz::splitParts(fuzz::asText(data, size), 7);
     Machine machine(parts);
     check(machine.start() == StartupOutcome::Ready, "start-up ends ready");
     const Workbench& w = machine.workbench;
