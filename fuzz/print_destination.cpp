@@ -20,12 +20,7 @@
 #include "core/text_decoding.h"
 #include "core/workbench.h"
 #include "fuzz/fuzz_input.h"
-#include "jobs/launcher.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_other_windows.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_user_interaction.h"
-#include "tests/fake_console_port.h"
+#include "tests/launcher_rig.h"
 
 namespace orvo {
 namespace {
@@ -46,7 +41,8 @@ void checkReadBack(const Workbench& stored, const Workbench& read, bool trimmed,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvo;
     std::vector<std::string_view> parts = fuzz::splitParts(fuzz::asText(data, size), 3);
-    Workbench w;
+    test::LauncherRig rig;
+    Workbench& w = rig.workbench;
     w.OrvoBTMDir = "/opt/orvo/";
     w.OrvoSelectionsOptionsDir = "/opt/orvo/lists/";
     w.Web2cBINDir = "/usr/bin/";
@@ -57,22 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.PrinterPort = withoutLineBreaks(fuzz::part(parts, 0).substr(0, 512));
     w.PrinterPortTXT = withoutLineBreaks(fuzz::part(parts, 2).substr(0, 512));
 
-    FakeFileSystem files;
     std::string script = destinationScriptPath(w);
-    if (!script.empty() && script.back() != '/') files.addFile(script, fuzz::part(parts, 1));
-    FakeProcessLauncher processes;
-    FakeOtherWindows windows;
-    FakeUserInteraction ui;
-    FakeConsolePort console;
-    Launcher launcher(w, {processes, windows, files, ui, &console});
-    redirectPrintDestination(w, {files, launcher, &console});
+    if (!script.empty() && script.back() != '/') rig.files.addFile(script, fuzz::part(parts, 1));
+    redirectPrintDestination(w, {rig.files, rig.launcher, &rig.console});
     check(w.PrinterPort.find_first_of("\r\n") == std::string::npos, "the destination is one line", w.PrinterPort);
     if (isValidUtf8(fuzz::part(parts, 1)) && isValidUtf8(fuzz::part(parts, 0)))
         check(isValidUtf8(w.PrinterPort), "the destination keeps whole characters", w.PrinterPort);
 
     IniDocument config;
     config.writeString(key::PrinterPort.section, key::PrinterPort.name, w.PrinterPort);
-    config.writeString(key::PrinterPortTXT.section, key::PrinterPortTXT.name, encodePortText(w.portScript, w.PrinterPortTXT));
+    config.writeString(key::PrinterPortTXT.section, key::PrinterPortTXT.name,
+                       encodePortText(w.portScript, w.PrinterPortTXT));
     Workbench fromConfig;
     fromConfig.PrinterPort = config.readString(key::PrinterPort.section, key::PrinterPort.name, "");
     takeStoredPortText(fromConfig, config.readString(key::PrinterPortTXT.section, key::PrinterPortTXT.name, ""));
