@@ -164,11 +164,15 @@ TEST_F(OutputTest, TheDestinationRedirectionRunsTheScriptAndTakesTheDestinationI
     };
     files.addFile("/opt/orvo/PRNNET.BAT", ":LPT2\r\necho set up\r\n");
     files.addFile("/opt/orvo/PRNQUEUE.BTM", "#!lpr\nlpstat -d\n");
+    files.addFile("/opt/orvo/PRNMAC.BAT", ":LPT4\recho set up\r");
+    files.addFile("/opt/orvo/PRNSIGN.BAT", "\xC2\xA7LPT5\n");
     const Case cases[] = {
         {"no dot: no script", "!lpr", false, "", "!lpr"},
         {"a script in the list folder", "PRNNET.BAT", true, "/opt/orvo/PRNNET.BAT", "LPT2"},
         {"named in any case", "prnnet.bat", true, "/opt/orvo/PRNNET.BAT", "LPT2"},
         {"a placeholder folder", "&ORVOBTMDIR/PRNQUEUE.BTM", true, "/opt/orvo/PRNQUEUE.BTM", "!lpr"},
+        {"a script with CR line ends", "PRNMAC.BAT", true, "/opt/orvo/PRNMAC.BAT", "LPT4"},
+        {"a first character of two bytes goes whole", "PRNSIGN.BAT", true, "/opt/orvo/PRNSIGN.BAT", "LPT5"},
         {"a missing script is remembered; the destination loses its first character", " NONE.BAT ", false,
          "/opt/orvo/NONE.BAT", "ONE.BAT"},
     };

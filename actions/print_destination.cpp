@@ -35,10 +35,12 @@ void runScript(Workbench& w, const DestinationServices& s, const std::string& sc
     console.showModal();
 }
 
-std::string firstLine(const std::string& text) {
-    std::string line = text.substr(0, text.find('\n'));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+// The first character goes whole: a UTF-8 sequence is never cut in half.
+void dropFirstCharacter(std::string& text) {
+    if (text.empty()) return;
+    std::size_t end = 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    text.erase(0, end);
 }
 
 }  // namespace
@@ -60,12 +62,14 @@ void redirectPrintDestination(Workbench& w, const DestinationServices& s) {
         w.portScript = *script;
         std::optional<std::string> text = s.files.readFile(*script);
         if (!text) return;
+        // Up to the first line break of any kind: a script saved with CR
+        // line ends names its destination on its first line too.
         w.PrinterPort = firstLine(*text);
     } else {
         w.portScript = resolved;
     }
     w.PrinterPort = trim(w.PrinterPort);
-    if (!w.PrinterPort.empty()) w.PrinterPort.erase(0, 1);
+    dropFirstCharacter(w.PrinterPort);
 }
 
 }  // namespace orvo

@@ -26,10 +26,11 @@ struct DestinationServices {
 };
 
 // Empties the port script; for a destination with a dot, runs its script
-// when it exists and takes the destination it names, or remembers the
-// resolved name when it does not. The destination then loses its outer
-// blanks and its first character. A script that cannot be read afterwards
-// leaves the destination as it was.
+// when it exists and takes the destination its first line (up to a CR or
+// LF) names, or remembers the resolved name when it does not. The
+// destination then loses its outer blanks and its first character (a whole
+// UTF-8 character). A script that cannot be read afterwards leaves the
+// destination as it was.
 void redirectPrintDestination(Workbench& workbench, const DestinationServices& services);
 
 }  // namespace orvo

@@ -4,6 +4,7 @@
 #include "core/path_names.h"
 #include "core/port_script.h"
 #include "core/text.h"
+#include "core/window_scale.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 
@@ -32,13 +33,19 @@ void readFonts(const ConfigFile& c, Workbench& w) {
     w.SpellFontsize = c.integer(key::SpellFontsize, w.ScreenFontSize);
 }
 
+// A factor that is no usable size reads as the key's default.
+double readScreenFactor(const ConfigFile& c, int dialogNumber, char axis, double fallback) {
+    double factor = c.document().readReal(section::Screens, screenFactorKey(dialogNumber, axis), fallback);
+    return isUsableScreenFactor(factor) ? factor : fallback;
+}
+
 void readScreenFactors(const ConfigFile& c, Workbench& w, ScreenSize screen) {
-    double defaultX = double(defaults::DesignScreenWidth) / screen.width;
-    double defaultY = double(defaults::DesignScreenHeight) / screen.height;
+    double defaultX = defaultScreenFactor(defaults::DesignScreenWidth, screen.width);
+    double defaultY = defaultScreenFactor(defaults::DesignScreenHeight, screen.height);
     for (int n = 1; n <= kDialogCount; ++n) {
         ScreenFactor& factor = w.screenFactors[n - 1];
-        factor.x = c.document().readReal(section::Screens, screenFactorKey(n, 'X'), defaultX);
-        factor.y = c.document().readReal(section::Screens, screenFactorKey(n, 'Y'), defaultY);
+        factor.x = readScreenFactor(c, n, 'X', defaultX);
+        factor.y = readScreenFactor(c, n, 'Y', defaultY);
     }
 }
 

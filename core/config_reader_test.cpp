@@ -397,6 +397,28 @@ TEST_F(ConfigReaderTest, ScreenFactorsDefaultToTheDesignedScreenOverTheActualOne
     }
 }
 
+// A damaged or hand-edited factor reads as the default; so does every
+// factor without a known screen, where the default is 1.
+TEST_F(ConfigReaderTest, ScreenFactorsOutsideUsableSizesReadAsTheirDefault) {
+    read("[Screens]\nForm1_X=0\nForm1_Y=-1\nForm2_X=100\nForm2_Y=100.5\nForm3_X=1e300\nForm3_Y=0.001\n"
+         "Form4_X=inf\n",
+         {1600, 1200});
+    struct Case {
+        int dialog;
+        double x;
+        double y;
+    };
+    const Case cases[] = {{1, 0.5, 0.5}, {2, 100, 0.5}, {3, 0.5, 0.001}, {4, 0.5, 0.5}};
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(workbench.screenFactors[c.dialog - 1].x, c.x) << c.dialog;
+        EXPECT_DOUBLE_EQ(workbench.screenFactors[c.dialog - 1].y, c.y) << c.dialog;
+    }
+    read("[Screens]\nForm1_X=2\n", {0, 0});
+    EXPECT_DOUBLE_EQ(workbench.screenFactors[0].x, 2);
+    EXPECT_DOUBLE_EQ(workbench.screenFactors[0].y, 1) << "no screen known: the designed size";
+    EXPECT_DOUBLE_EQ(workbench.screenFactors[1].x, 1);
+}
+
 TEST_F(ConfigReaderTest, PortScriptPrefixNamesThePrintDestination) {
     read("[UserChoice]\nPrinterPort=/dev/lp0\nPrinterPortTXT=@lpr-office.sh@Office laser\n");
     EXPECT_TRUE(workbench.portScriptRead);

@@ -13,11 +13,19 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\n";  // the blanks trim() removes
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// trim() without a copy.
+std::string_view trimmedView(std::string_view text) {
+    std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 enum class LineKind { Other, Header, Key };
 
+// `name` points into the classified line's text.
 struct Classified {
     LineKind kind = LineKind::Other;
-    std::string name;
+    std::string_view name;
     std::size_t equalsAt = std::string::npos;
 };
 
@@ -34,32 +42,50 @@ Classified classify(std::string_view text, bool firstLine) {
         // The last ']' closes the name, so a written name holding ']' reads back whole.
         std::size_t close = rest.rfind(']');
         if (close == std::string_view::npos) return {};
-        return {LineKind::Header, trim(rest.substr(1, close - 1)), std::string::npos};
+        return {LineKind::Header, trimmedView(rest.substr(1, close - 1)), std::string::npos};
     }
     std::size_t equalsAt = text.find('=');
     if (equalsAt == std::string_view::npos) return {};
-    return {LineKind::Key, trim(text.substr(0, equalsAt)), equalsAt};
+    return {LineKind::Key, trimmedView(text.substr(0, equalsAt)), equalsAt};
 }
 
 // CR and LF inside a written name or value would start new lines in the file
 // and plant sections or keys nobody wrote: withoutLineBreaks makes them blanks.
-std::string cleanName(std::string_view name) { return trim(withoutLineBreaks(name)); }
-std::string lookupKey(std::string_view name) { return toUpper(cleanName(name)); }
+std::string cleanName(std::string_view name) { return withoutLineBreaks(trimmedView(name)); }
+// Names as lookups compare them: cleanName() in upper case. A name read from
+// the file goes through the same rule as one asked for: a lone CR inside a
+// line stays in the name the file holds, and is found by that name. Every
+// parsed line and every lookup makes one, so it is built in one pass into
+// one string (short names fit the string itself and allocate nothing).
+std::string lookupKey(std::string_view name) {
+    std::string key(trimmedView(name));
+    for (char& c : key) {
+        if (c == '\r' || c == '\n') c = ' ';
+        else if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    }
+    return key;
+}
+
+// Whether a key line written with `name` (already clean) reads back as that
+// key: an "=" would end the name early, and a line starting with "[" or ";"
+// is a section line, a broken one, or a comment.
+bool keyLineReadsBack(std::string_view name) {
+    return name.find('=') == std::string_view::npos && !startsWith(name, "[") && !startsWith(name, ";");
+}
 
 bool isQuoted(std::string_view value) { return value.size() >= 2 && value.front() == '"' && value.back() == '"'; }
 
 std::string decodeValue(std::string_view raw) {
-    std::string value = trim(raw);
+    std::string_view value = trimmedView(raw);
     if (isQuoted(value)) value = value.substr(1, value.size() - 2);
-    if (value.size() > IniDocument::kValueLimit) value.resize(IniDocument::kValueLimit);
-    return value;
+    return std::string(value.substr(0, IniDocument::kValueLimit));
 }
 
 // A value that reading would change (surrounding blanks, an enclosing pair of
 // quotes) is written inside one extra pair of quotes, so it reads back as written.
 std::string encodeValue(std::string_view value) {
     std::string result = withoutLineBreaks(value);
-    if (trim(result).size() != result.size() || isQuoted(result)) return '"' + result + '"';
+    if (trimmedView(result).size() != result.size() || isQuoted(result)) return '"' + result + '"';
     return result;
 }
 
@@ -108,8 +134,9 @@ IniDocument::IniDocument(std::string_view text) {
 void IniDocument::addParsedLine(Line line, bool firstLine) {
     Classified classified = classify(line.text, firstLine);
     if (classified.kind == LineKind::Header) {
-        sectionIndex_.emplace(toUpper(classified.name), sections_.size());
-        sections_.push_back(Section{std::move(classified.name), std::move(line), {}, {}, 0});
+        sectionIndex_.emplace(lookupKey(classified.name), sections_.size());
+        std::string name(classified.name);  // before the line moves away from under it
+        sections_.push_back(Section{std::move(name), std::move(line), {}, {}, 0});
         return;
     }
     if (sections_.empty()) {
@@ -119,7 +146,7 @@ void IniDocument::addParsedLine(Line line, bool firstLine) {
     Section& section = sections_.back();
     if (classified.kind == LineKind::Key) {
         line.equalsAt = classified.equalsAt;
-        section.keys.emplace(toUpper(classified.name), section.body.size());
+        section.keys.emplace(lookupKey(classified.name), section.body.size());
         section.keysEnd = section.body.size() + 1;
     }
     section.body.push_back(std::move(line));
@@ -195,7 +222,7 @@ std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
         const Line& line = found->body[i];
         if (line.equalsAt == std::string::npos) continue;
         std::string name = keyName(line.text, line.equalsAt);
-        if (found->keys.at(toUpper(name)) != i) continue;  // a later duplicate
+        if (found->keys.at(lookupKey(name)) != i) continue;  // a later duplicate
         if (!addWithinLimit(names, used, name)) break;
     }
     return names;
@@ -205,7 +232,7 @@ std::vector<std::string> IniDocument::sectionNames() const {
     std::vector<std::string> names;
     std::size_t used = 0;
     for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (sectionIndex_.at(toUpper(sections_[i].name)) != i) continue;  // a later duplicate
+        if (sectionIndex_.at(lookupKey(sections_[i].name)) != i) continue;  // a later duplicate
         if (!addWithinLimit(names, used, sections_[i].name)) break;
     }
     return names;
@@ -214,46 +241,55 @@ std::vector<std::string> IniDocument::sectionNames() const {
 bool IniDocument::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
 IniDocument::Section& IniDocument::sectionForWriting(std::string_view name) {
+    std::string lookup = lookupKey(name);
+    if (auto found = sectionIndex_.find(lookup); found != sectionIndex_.end()) return sections_[found->second];
+    sectionIndex_.emplace(std::move(lookup), sections_.size());
     std::string clean = cleanName(name);
-    auto [found, added] = sectionIndex_.emplace(toUpper(clean), sections_.size());
-    if (!added) return sections_[found->second];
     Line header{"[" + clean + "]", LineEnd::Document, std::string::npos};
     sections_.push_back(Section{std::move(clean), std::move(header), {}, {}, 0});
     return sections_.back();
 }
 
-void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
+bool IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    // Every key the file holds can be written; a name that cannot be is none
+    // of them, so the check comes before anything changes.
+    std::string name = cleanName(key);
+    if (!keyLineReadsBack(name)) return false;
     Section& target = sectionForWriting(section);
     std::string encoded = encodeValue(value);
-    auto found = target.keys.find(lookupKey(key));
+    std::string lookup = lookupKey(name);
+    auto found = target.keys.find(lookup);
     if (found != target.keys.end()) {
         Line& line = target.body[found->second];
-        std::string name = keyName(line.text, line.equalsAt);
-        line.text = name + "=" + encoded;
-        line.equalsAt = name.size();
-        return;
+        std::string_view held = trimmedView(std::string_view(line.text).substr(0, line.equalsAt));
+        std::string text;
+        text.reserve(held.size() + 1 + encoded.size());
+        text.append(held).append(1, '=').append(encoded);
+        line.equalsAt = held.size();
+        line.text = std::move(text);
+        return true;
     }
     // After the section's last key: only lines without keys follow it, so the
     // indices the key map holds stay valid.
-    std::string name = cleanName(key);
     std::size_t at = target.keysEnd;
     std::size_t equalsAt = name.size();
     target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at),
                        Line{name + "=" + encoded, LineEnd::Document, equalsAt});
-    target.keys.emplace(toUpper(name), at);
+    target.keys.emplace(std::move(lookup), at);
     target.keysEnd = at + 1;
+    return true;
 }
 
-void IniDocument::writeInteger(std::string_view section, std::string_view key, int value) {
-    writeString(section, key, std::to_string(value));
+bool IniDocument::writeInteger(std::string_view section, std::string_view key, int value) {
+    return writeString(section, key, std::to_string(value));
 }
 
-void IniDocument::writeBool(std::string_view section, std::string_view key, bool value) {
-    writeString(section, key, value ? "1" : "0");
+bool IniDocument::writeBool(std::string_view section, std::string_view key, bool value) {
+    return writeString(section, key, value ? "1" : "0");
 }
 
-void IniDocument::writeReal(std::string_view section, std::string_view key, double value) {
-    writeString(section, key, formatIniReal(value));
+bool IniDocument::writeReal(std::string_view section, std::string_view key, double value) {
+    return writeString(section, key, formatIniReal(value));
 }
 
 std::optional<int> parseIniInteger(std::string_view text) {

@@ -2,7 +2,8 @@
 // The text of an INI-style configuration file held in memory, read and written
 // by the conventions of Windows profile files:
 // - Section and key names compare without regard to ASCII case; blanks around
-//   them are ignored. With duplicate sections or keys the first one counts.
+//   them are ignored, and a CR or LF in a name counts as a blank. With
+//   duplicate sections or keys the first one counts.
 // - A section line is "[" name "]"; a line starting with "[" without a "]" is
 //   no section line. Lines starting with ";" are comments; other lines without
 //   "=" are kept but hold no key. Keys before the first section are not read.
@@ -47,10 +48,13 @@ public:
     std::vector<std::string> sectionNames() const;
     bool hasSection(std::string_view section) const;
 
-    void writeString(std::string_view section, std::string_view key, std::string_view value);
-    void writeInteger(std::string_view section, std::string_view key, int value);  // decimal
-    void writeBool(std::string_view section, std::string_view key, bool value);    // "1" / "0"
-    void writeReal(std::string_view section, std::string_view key, double value);  // formatIniReal
+    // False, changing nothing, for a key name no line can hold: one with "="
+    // or starting with "[" or ";" (after the blanks at its ends, which no
+    // name keeps). Every other name is written and reads back.
+    bool writeString(std::string_view section, std::string_view key, std::string_view value);
+    bool writeInteger(std::string_view section, std::string_view key, int value);  // decimal
+    bool writeBool(std::string_view section, std::string_view key, bool value);    // "1" / "0"
+    bool writeReal(std::string_view section, std::string_view key, double value);  // formatIniReal
 
 private:
     enum class LineEnd { Lf, CrLf, Document };

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <random>
 
+#include "core/text.h"
+
 namespace orvo {
 namespace {
 
@@ -288,6 +290,57 @@ TEST(IniWriteTest, LineBreaksInWrittenTextCannotAddLines) {
     EXPECT_EQ(reread.value("Other\n[Evil]", "Key\nX"), "v");
     EXPECT_EQ(reread.sectionNames(), (std::vector<string>{"S", "Other [Evil]"}));
     EXPECT_EQ(reread.keyNames("S"), std::vector<string>{"K"});
+}
+
+// A line break in a written name becomes a blank, and a lookup treats a CR
+// or LF in the name it is given the same way; a file can still hold a lone
+// CR inside a name. Every name the lists give is found by that name.
+TEST(IniLookupTest, NamesWithALoneCrAreFoundAsListed) {
+    struct Case {
+        const char* file;
+        const char* section;  // as listed
+        const char* key;      // as listed
+    };
+    const Case cases[] = {
+        {"[S]\na\rb=1\n", "S", "a\rb"},
+        {"[S\rT]\nk=1\n", "S\rT", "k"},
+        {"[S]\r\n\ra=1\r\n", "S", "a"},  // a CR at the name's end is a blank
+        {"[S]\nx\r\ry=1\n", "S", "x\r\ry"},
+    };
+    for (const Case& c : cases) {
+        const IniDocument doc(c.file);
+        ASSERT_EQ(doc.sectionNames(), std::vector<string>{c.section}) << c.file;
+        ASSERT_EQ(doc.keyNames(c.section), std::vector<string>{c.key}) << c.file;
+        EXPECT_EQ(doc.value(c.section, c.key), "1") << c.file;
+        const string blanked = withoutLineBreaks(c.key);
+        EXPECT_EQ(doc.value(withoutLineBreaks(c.section), blanked), "1") << c.file;
+        IniDocument written(c.file);
+        ASSERT_TRUE(written.writeString(c.section, c.key, "2"));
+        EXPECT_EQ(IniDocument(written.text()).keyNames(c.section).size(), 1u) << "replaced, not added: " << c.file;
+        EXPECT_EQ(IniDocument(written.text()).value(c.section, c.key), "2") << c.file;
+    }
+}
+
+// A key line is "name=value": a name holding "=" would read as a shorter name,
+// and one starting with "[" or ";" as a section line or a comment. Such a
+// write is refused and leaves the file as it was; names that merely hold
+// those characters inside are written and read back.
+TEST(IniWriteTest, KeyNamesNoLineCanHoldAreRefused) {
+    const string file = "[S]\nK=old\n";
+    const char* refused[] = {"a=b", "=", "[x]", "[x", ";c", "  ;c", "\t[x", "K="};
+    for (const char* key : refused) {
+        IniDocument doc(file);
+        EXPECT_FALSE(doc.writeString("S", key, "v")) << key;
+        EXPECT_FALSE(doc.writeString("New", key, "v")) << key;
+        EXPECT_EQ(doc.text(), file) << key;
+    }
+    const char* written[] = {"a[b", "a;b", "x]", "  padded  ", "", "a b", "k\nx"};
+    for (const char* key : written) {
+        IniDocument doc(file);
+        EXPECT_TRUE(doc.writeString("S", key, "v")) << key;
+        EXPECT_EQ(IniDocument(doc.text()).value("S", key), "v") << key;
+        EXPECT_EQ(IniDocument(doc.text()).value("S", "K"), "old") << key;
+    }
 }
 
 TEST(IniWriteTest, SectionNameWithBracketReadsBack) {

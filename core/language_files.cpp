@@ -8,6 +8,7 @@
 #include "core/text.h"
 #include "core/text_decoding.h"
 #include "core/ui_strings.h"
+#include "core/window_scale.h"
 #include "platform/file_system.h"
 
 namespace orvo {
@@ -112,8 +113,9 @@ void readScreenFactorLines(const std::vector<std::string>& lines, std::array<Scr
             std::size_t equals = lines[index].find('=');
             if (equals == std::string::npos) continue;
             std::optional<double> factor = parseIniReal(trim(std::string_view(lines[index]).substr(equals + 1)));
-            // A zero or negative factor would collapse the dialog.
-            if (factor && *factor > 0) *targets[axis] = *factor;
+            // A zero or negative factor would collapse the dialog, a huge one
+            // is no size either.
+            if (factor && isUsableScreenFactor(*factor)) *targets[axis] = *factor;
         }
     }
 }

@@ -129,7 +129,8 @@ TEST(LanguageChoice, OffersEveryReadableUiStringFile) {
 TEST(ScreenFactors, ReadsFactorPairsAndKeepsWhatIsNoFactor) {
     std::array<ScreenFactor, kDialogCount> factors {};
     std::vector<std::string> lines = {"Form1_X=0.5", "Form1_Y=0.75", "Form2_X = 1.25 ", "no number",
-                                      "Form3_X=0",   "Form3_Y=-2",   "Form4_X=a=b"};
+                                      "Form3_X=0",   "Form3_Y=-2",   "Form4_X=a=b",     "Form4_Y=100.5",
+                                      "Form5_X=100"};
     readScreenFactorLines(lines, factors);
     EXPECT_DOUBLE_EQ(factors[0].x, 0.5);
     EXPECT_DOUBLE_EQ(factors[0].y, 0.75);
@@ -138,6 +139,8 @@ TEST(ScreenFactors, ReadsFactorPairsAndKeepsWhatIsNoFactor) {
     EXPECT_DOUBLE_EQ(factors[2].x, 1.0) << "zero would collapse the dialog";
     EXPECT_DOUBLE_EQ(factors[2].y, 1.0);
     EXPECT_DOUBLE_EQ(factors[3].x, 1.0);
+    EXPECT_DOUBLE_EQ(factors[3].y, 1.0) << "more than a hundred is no size either";
+    EXPECT_DOUBLE_EQ(factors[4].x, 100.0);
     EXPECT_DOUBLE_EQ(factors[20].y, 1.0) << "lines the file lacks change nothing";
 }
 

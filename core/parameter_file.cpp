@@ -33,9 +33,11 @@ constexpr std::array<ParameterLine, 11> kPlainLines = {{
 // A value fit for one line: no surrounding blanks and no line breaks.
 std::string oneLine(std::string_view value) { return trim(withoutLineBreaks(value)); }
 
+// A lone CR inside a line is no line break to the line splitter, but the
+// value must still be one line: it is read as the writer writes it.
 std::string afterEquals(const std::string& line) {
     std::size_t equals = line.find('=');
-    return equals == std::string::npos ? std::string() : trim(std::string_view(line).substr(equals + 1));
+    return equals == std::string::npos ? std::string() : oneLine(std::string_view(line).substr(equals + 1));
 }
 
 }  // namespace
@@ -50,7 +52,7 @@ std::string parameterFileText(const Workbench& w, const std::string& currentFile
     line("currentfilename", currentFile);
     for (const ParameterLine& entry : kPlainLines) {
         if (entry.key) line(entry.key, w.*entry.value);
-        else line("printerporttxt", w.portScript.empty() ? w.PrinterPortTXT : encodePortText(w.portScript, w.PrinterPortTXT));
+        else line("printerporttxt", encodePortText(w.portScript, w.PrinterPortTXT));
     }
     line("BibTeXfile", w.bibTeXPath + w.BibTeXFile);
     line("AlwaysDevirtualize", w.AlwaysDevirtualize ? "1" : "0");

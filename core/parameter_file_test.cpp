@@ -81,6 +81,34 @@ TEST(ParameterFile, ValuesAreWrittenOnOneLineWithoutSurroundingBlanks) {
     EXPECT_EQ(lines[10], "printeroptions=-t a4  -O 1cm");
 }
 
+// The file trims its values: a display text of its own that starts with "@"
+// after blanks must not come back as a script.
+TEST(ParameterFile, ADisplayTextStartingWithAnAtSignStaysAText) {
+    for (const char* text : {"@home printer", "  @home printer"}) {
+        Workbench w = documentChoices();
+        w.PrinterPortTXT = text;
+        Workbench back;
+        back.PrinterPort = "!lpr";
+        takeParameterLines(splitTextLines(parameterFileText(w, "")), back);
+        EXPECT_EQ(back.PrinterPortTXT, text);
+        EXPECT_EQ(back.portScript, "") << text;
+        EXPECT_EQ(back.PrinterPort, "!lpr") << text;
+    }
+}
+
+// Lines end at LF or CR LF; a lone CR inside a line stays in it, but no
+// value read keeps it, so none reaches a command or a file name.
+TEST(ParameterFile, ALoneCrInsideALineIsReadAsABlank) {
+    Workbench w = documentChoices();
+    std::vector<std::string> lines = splitTextLines(parameterFileText(w, "/docs/a.tex"));
+    lines[9] = "printerporttxt=Out\rfile.ps";
+    lines[10] = "printeroptions=-t a4\r";
+    Workbench back;
+    takeParameterLines(lines, back);
+    EXPECT_EQ(back.PrinterPortTXT, "Out file.ps");
+    EXPECT_EQ(back.PrinterOptions, "-t a4");
+}
+
 TEST(ParameterFile, DamagedFilesRestoreWhatTheyHave) {
     struct Case {
         const char* name;

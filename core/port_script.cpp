@@ -15,13 +15,15 @@ PortText decodePortText(std::string_view stored) {
 }
 
 std::string encodePortText(std::string_view script, std::string_view text) {
-    if (script.empty()) return std::string(text);
-    return "@" + std::string(script) + "@" + std::string(text);
+    bool keepsScript = !script.empty() && script.find('@') == std::string_view::npos;
+    if (keepsScript) return "@" + std::string(script) + "@" + std::string(text);
+    if (startsWith(trimLeft(text), "@")) return "@@" + std::string(text);
+    return std::string(text);
 }
 
 void takeStoredPortText(Workbench& w, std::string_view stored) {
-    w.portScriptRead = startsWith(stored, "@");
     PortText decoded = decodePortText(stored);
+    w.portScriptRead = !decoded.script.empty();
     w.PrinterPortTXT = decoded.text;
     if (w.portScriptRead) {
         w.portScript = decoded.script;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/workbench.h"
+
 namespace orvo {
 namespace {
 
@@ -41,9 +43,59 @@ TEST(PortScriptTest, EncodeAddsThePrefixOnlyForAScript) {
         {"lpr-office.sh", "Office laser", "@lpr-office.sh@Office laser"},
         {"lpr.sh", "", "@lpr.sh@"},
         {"lpr.sh", "to@floor 2", "@lpr.sh@to@floor 2"},
+        {"", "mail@host", "mail@host"},
+        {"", "@home", "@@@home"},    // a text of its own behind an empty prefix
+        {"", "  @home", "@@  @home"},  // the parameter file drops the blanks
+        {"", "@", "@@@"},
+        {"lpr.sh", "@home", "@lpr.sh@@home"},
+        {"/home/me@work/lpr.sh", "Office", "Office"},  // no prefix can hold that name
+        {"/home/me@work/lpr.sh", "@home", "@@@home"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(encodePortText(c.script, c.text), c.stored) << c.script << " / " << c.text;
+    }
+}
+
+// Whatever the display text holds, it reads back as it was stored, and the
+// script read back is the one stored, or none when its name holds "@".
+TEST(PortScriptTest, TheTextReadsBackAndTheScriptNeverChanges) {
+    const char* scripts[] = {"", "lpr.sh", "/home/u/bin/to pdf.sh", "a@b.sh", "@"};
+    const char* texts[] = {"", "Office", "@", "@@", "@home", " @home", "a@b", "@s@t"};
+    for (const char* script : scripts) {
+        for (const char* text : texts) {
+            PortText decoded = decodePortText(encodePortText(script, text));
+            EXPECT_EQ(decoded.text, text) << script << " / " << text;
+            const bool kept = std::string_view(script).find('@') == std::string_view::npos;
+            EXPECT_EQ(decoded.script, kept ? script : "") << script << " / " << text;
+        }
+    }
+}
+
+// Only a prefix that names a script changes the destination; an empty one
+// ("@@", "@") stands for a text of its own.
+TEST(PortScriptTest, TakingAStoredTextSetsTheDestinationOnlyForAScript) {
+    struct Case {
+        const char* stored;
+        bool scriptRead;
+        const char* port;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"@lpr.sh@Office", true, "lpr.sh", "Office"},
+        {"@lpr.sh", true, "lpr.sh", ""},
+        {"@@@home", false, "!lpr", "@home"},
+        {"@@Office", false, "!lpr", "Office"},
+        {"@", false, "!lpr", ""},
+        {"Office", false, "!lpr", "Office"},
+    };
+    for (const Case& c : cases) {
+        Workbench w;
+        w.PrinterPort = "!lpr";
+        takeStoredPortText(w, c.stored);
+        EXPECT_EQ(w.portScriptRead, c.scriptRead) << c.stored;
+        EXPECT_EQ(w.PrinterPort, c.port) << c.stored;
+        EXPECT_EQ(w.portScript, c.scriptRead ? c.port : "") << c.stored;
+        EXPECT_EQ(w.PrinterPortTXT, c.text) << c.stored;
     }
 }
 

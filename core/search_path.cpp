@@ -35,11 +35,15 @@ std::string buildSearchPath(const SearchPathInput& in, const std::function<bool(
     }
     if (in.iniDir == in.orvoBTMDir && !occursIn(in.inherited, stripFolderSlash(in.orvoBTMDir))) prefix += stripFolderSlash(in.orvoBTMDir);
 
-    std::string path = prefix + ":" + in.inherited;
-    for (std::size_t at = path.find("::"); at != std::string::npos; at = path.find("::")) path.erase(at, 1);
-    if (!path.empty() && path.front() == ':') path.erase(0, 1);
-    // An empty last entry would put the current folder on the search path.
-    if (!path.empty() && path.back() == ':') path.pop_back();
+    // An empty entry (a leading, trailing or doubled ':') would put the
+    // current folder on the search path: none is kept. One pass, however
+    // many colons the inherited value holds.
+    std::string path;
+    for (const std::string& entry : split(prefix + ":" + in.inherited, ':')) {
+        if (entry.empty()) continue;
+        if (!path.empty()) path += ':';
+        path += entry;
+    }
     return path;
 }
 

@@ -47,6 +47,9 @@ TEST(SearchPathTest, PrefixesWhatIsMissingAndNeverLeavesEmptyEntries) {
         {"runs of colons", "/usr/bin:::/bin::", kTexBin, false, kProgramDir,
          "/usr/local/texlive/2023/bin/x86_64-linux:/opt/orvo:/usr/bin:/bin"},
         {"only the program folder, empty PATH", "", "", false, kProgramDir, "/opt/orvo"},
+        {"colons only", std::string(100000, ':'), "/usr/bin/", false, kUserConfig, "/usr/bin"},
+        {"a long run between entries", "/a" + std::string(100000, ':') + "/b", "/usr/bin/", false, kUserConfig,
+         "/usr/bin:/a:/b"},
     };
     for (const Case& c : cases) {
         SearchPathInput input {c.inherited, c.web2cBINDir, kOwnTree, c.iniDir, kProgramDir};

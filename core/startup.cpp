@@ -149,8 +149,8 @@ bool Startup::firstRun() {
     w.ScreenFont = services_.desktop.hasFont("Tahoma") ? "Tahoma" : "Arial";
     ScreenSize screen = services_.desktop.screenSize();
     for (ScreenFactor& factor : w.screenFactors) {
-        factor.x = double(defaults::DesignScreenWidth) / screen.width;
-        factor.y = double(defaults::DesignScreenHeight) / screen.height;
+        factor.x = defaultScreenFactor(defaults::DesignScreenWidth, screen.width);
+        factor.y = defaultScreenFactor(defaults::DesignScreenHeight, screen.height);
     }
     w.ScreenFont = "Tahoma";
     w.ScreenFontSize = 8;
@@ -317,8 +317,8 @@ void Startup::completeFirstRun() {
     ScreenSize screen = services_.desktop.screenSize();
     if (!keepsConfigFile(w)) writeFirstConfigFile(screen);
     ports_.ownTree.refresh();
-    w.screenFactors[0] = {double(defaults::DesignScreenWidth) / screen.width,
-                          double(defaults::DesignScreenHeight) / screen.height};
+    w.screenFactors[0] = {defaultScreenFactor(defaults::DesignScreenWidth, screen.width),
+                          defaultScreenFactor(defaults::DesignScreenHeight, screen.height)};
 }
 
 // The whole first ConfigFile is one pass and one write, so that a kill leaves

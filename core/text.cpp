@@ -44,6 +44,8 @@ std::string withoutLineBreaks(std::string_view text) {
     return result;
 }
 
+std::string firstLine(std::string_view text) { return std::string(text.substr(0, text.find_first_of("\r\n"))); }
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });

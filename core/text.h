@@ -12,6 +12,8 @@ std::string trim(std::string_view text);
 std::string trimLeft(std::string_view text);
 // CR and LF each become a blank, so the text fits on one line of a file.
 std::string withoutLineBreaks(std::string_view text);
+// The text up to its first CR or LF: the line a one-line answer counts.
+std::string firstLine(std::string_view text);
 std::string toUpper(std::string_view text);
 std::string toLower(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);

@@ -5,6 +5,12 @@
 
 namespace orvo {
 
+bool isUsableScreenFactor(double factor) { return factor > 0 && factor <= kMaxScreenFactor; }
+
+double defaultScreenFactor(int designScreenLength, int screenLength) {
+    return screenLength > 0 ? double(designScreenLength) / screenLength : 1.0;
+}
+
 int scaledWindowLength(double factor, int designLength, int screenLength, int designScreenLength) {
     if (screenLength <= 0 || designScreenLength <= 0) return std::max(1, designLength);
     if (!std::isfinite(factor) || factor <= 0) factor = 1;

@@ -6,6 +6,19 @@
 
 namespace orvo {
 
+// The largest factor a reader of ConfigFile or of a factor list takes: a
+// window a hundred times its designed share of the screen comes from a
+// damaged or hand-edited file, never from a size the user gave it.
+inline constexpr double kMaxScreenFactor = 100;
+
+// Whether a factor read from a file is taken: a number in (0, kMaxScreenFactor].
+bool isUsableScreenFactor(double factor);
+
+// The factor that gives a window designed on a screen of `designScreenLength`
+// pixels the same length on this one: designScreenLength / screenLength, or
+// 1 without a known screen (a length of 0 or less).
+double defaultScreenFactor(int designScreenLength, int screenLength);
+
 // One side of the window, rounded to a pixel. The result is a usable size
 // for any factor a damaged ConfigFile may hold: a factor that is no finite
 // positive number counts as 1 (the designed share of the screen), a result

@@ -43,5 +43,26 @@ TEST(WindowScale, EveryFactorGivesASizeOnTheScreen) {
     }
 }
 
+// What a reader takes from a file: a positive factor up to 100.
+TEST(WindowScale, OnlyFactorsUpToAHundredAreUsable) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    struct Case {
+        double factor;
+        bool usable;
+    };
+    const Case cases[] = {
+        {1.0, true},  {1e-300, true},      {100.0, true},      {0.0, false},      {-0.5, false},
+        {100.0000001, false}, {1e300, false}, {kInfinity, false}, {-kInfinity, false}, {std::nan(""), false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(isUsableScreenFactor(c.factor), c.usable) << c.factor;
+}
+
+TEST(WindowScale, TheDefaultFactorKeepsTheDesignedShareOrIsOneWithoutAScreen) {
+    EXPECT_DOUBLE_EQ(defaultScreenFactor(800, 1024), 0.78125);
+    EXPECT_DOUBLE_EQ(defaultScreenFactor(600, 600), 1.0);
+    EXPECT_DOUBLE_EQ(defaultScreenFactor(800, 0), 1.0);
+    EXPECT_DOUBLE_EQ(defaultScreenFactor(800, -1), 1.0);
+}
+
 }  // namespace
 }  // namespace orvo

@@ -74,7 +74,7 @@ struct Workbench {
     std::string PrinterPort;
     std::string PrinterPortTXT;
     std::string portScript;
-    bool portScriptRead = false;  // PrinterPortTXT carried the port-script prefix when read
+    bool portScriptRead = false;  // PrinterPortTXT named a port script when read
     std::string PrinterOptions;
     // The printer's option file as last read, and the print repetitions.
     PrinterSettings printerSettings;

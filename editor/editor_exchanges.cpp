@@ -1,5 +1,6 @@
 #include "editor/editor_exchanges.h"
 
+#include "core/text.h"
 #include "core/workbench.h"
 #include "editor/editor_profiles.h"
 #include "platform/dde.h"
@@ -74,8 +75,11 @@ void EditorExchanges::fetchBlockValue(const std::string& command, const std::str
     const EditorProfile& p = workbench_.editor;
     if (command.empty() || !editorRunning()) return;
     converse(p.DDEBlockService, p.DDEBlockTopic, [&] {
+        // Only the first line of an answer counts, as with the names the
+        // editor reports to the "forall" topic: the value is one line of
+        // _DUMP_.SET.
         if (isExecuteMode(mode)) services_.dde.execute(command);
-        else value = services_.dde.request(command).value_or(std::string());
+        else value = firstLine(services_.dde.request(command).value_or(std::string()));
     });
 }
 

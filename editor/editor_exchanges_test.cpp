@@ -150,6 +150,29 @@ TEST_F(EditorExchangesTest, ABlockFetchInRequestModeCutsAsksAndPastesThenRunsAtO
     EXPECT_FALSE(w.block.runStarted);
 }
 
+// Each value is one line of _DUMP_.SET: only an answer's first line counts,
+// as with the names the editor reports to the "forall" topic.
+TEST_F(EditorExchangesTest, OnlyTheFirstLineOfABlockAnswerCounts) {
+    struct Case {
+        const char* answer;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"/docs/ch1.tex\r\nBLOCKFILENAME=other", "/docs/ch1.tex"},
+        {"/docs/ch1.tex\n", "/docs/ch1.tex"},
+        {"/docs/a\rb.tex", "/docs/a"},
+        {"\n120", ""},
+    };
+    for (const Case& c : cases) {
+        runEditor();
+        dde.replies["ReqFileName"] = c.answer;
+        dde.replies["ReqLineNumber"] = c.answer;
+        exchanges.fetchBlock();
+        EXPECT_EQ(w.block.fileName, c.value) << c.answer;
+        EXPECT_EQ(w.block.lineNumber, c.value) << c.answer;
+    }
+}
+
 TEST_F(EditorExchangesTest, AFailedBlockRequestLeavesItsValueEmpty) {
     runEditor();
     dde.replies["ReqFileName"] = std::nullopt;

@@ -19,7 +19,7 @@ ForallTopic::ForallTopic(Workbench& workbench, std::function<void()> blockRun, s
     : workbench_(workbench), blockRun_(std::move(blockRun)), checkStayOnTop_(std::move(checkStayOnTop)) {}
 
 void ForallTopic::execute(const std::string& text) {
-    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    std::string line = firstLine(text);
     std::string upper = toUpper(line);
     BlockHandover& block = workbench_.block;
     if (upper.find("%FILE") != std::string::npos) {

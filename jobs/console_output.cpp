@@ -58,6 +58,7 @@ void ConsoleOutput::clear() {
     blocks_.clear();
     firstBlock_ = 0;
     blockBytes_ = 0;
+    lastBlockLines_ = 0;
     lines_.clear();
     droppedLines_ = 0;
     droppedLine_.clear();
@@ -120,9 +121,13 @@ std::size_t ConsoleOutput::lastLineColumns() {
     return lastColumns_;
 }
 
+// Empty lines add no bytes to their block, only references: a block takes
+// no more lines than its size holds references, or a job writing empty
+// lines would keep the list in one block, which the bound never drops.
 void ConsoleOutput::startLine() {
-    if (blocks_.empty()) addBlock(blockSize_);
+    if (blocks_.empty() || lastBlockLines_ * sizeof(LineRef) >= blockSize_) addBlock(blockSize_);
     lines_.push_back({std::uint32_t(firstBlock_ + blocks_.size() - 1), blocks_.back().size, 0});
+    ++lastBlockLines_;
     lastColumns_ = 0;
     countedBytes_ = 0;
     if (heldBytes() > maxBytes_) keepBound();
@@ -178,6 +183,7 @@ char* ConsoleOutput::reserveForLastLine(std::size_t extra) {
     std::string_view moving(block->bytes.get() + last.offset, last.length);
     block->size -= last.length;
     addBlock(capacity);
+    lastBlockLines_ = 1;
     Block& fresh = blocks_.back();
     std::memcpy(fresh.bytes.get(), moving.data(), moving.size());
     fresh.size = last.length;
@@ -192,6 +198,7 @@ void ConsoleOutput::addBlock(std::size_t capacity) {
     block.capacity = std::uint32_t(capacity);
     blocks_.push_back(std::move(block));
     blockBytes_ += capacity;
+    lastBlockLines_ = 0;
 }
 
 // Drops whole blocks from the top until the list fits its bound again. The

@@ -84,6 +84,7 @@ private:
     std::deque<Block> blocks_;
     std::uint32_t firstBlock_ = 0;
     std::size_t blockBytes_ = 0;
+    std::size_t lastBlockLines_ = 0;  // lines that start in the last block
     std::deque<LineRef> lines_;
     std::uint64_t droppedLines_ = 0;
     std::string droppedLine_;

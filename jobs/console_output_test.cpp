@@ -147,6 +147,26 @@ TEST(ConsoleOutput, ABoundedListKeepsTheNewestLinesBelowOneCountLine) {
     }
 }
 
+// Empty lines hold no bytes, only their references: a job writing nothing
+// but line breaks must be bounded all the same.
+TEST(ConsoleOutput, EmptyLinesStayWithinTheBound) {
+    constexpr std::size_t kBound = 4096;
+    for (bool asOutput : {true, false}) {
+        ConsoleOutput output(kBound);
+        constexpr std::size_t kLines = 20000;
+        for (std::size_t i = 0; i < kLines; ++i) {
+            if (asOutput) output.appendOutput("\n");
+            else output.appendLine("");
+            ASSERT_LE(output.heldBytes(), kBound) << asOutput << " line " << i;
+        }
+        ASSERT_GT(output.droppedLines(), 0u) << asOutput;
+        EXPECT_EQ(output.droppedLines() + output.lineCount() - 1, kLines + (asOutput ? 1 : 0)) << asOutput;
+        EXPECT_EQ(output.line(output.lineCount() - 1), "") << asOutput;
+        output.appendOutput("text");
+        EXPECT_EQ(output.line(output.lineCount() - 1), "text") << asOutput;
+    }
+}
+
 TEST(ConsoleOutput, OutputGoesOnAsBeforeOnceLinesWereDropped) {
     ConsoleOutput output(4096);
     for (int i = 0; i < 1000; ++i) output.appendOutput("line " + std::to_string(i) + "\n");

@@ -38,6 +38,7 @@
 #include "tests/fake_job_actions.h"
 #include "tests/fake_console_port.h"
 #include "tests/fake_main_window_view.h"
+#include "tests/startup_rig.h"
 
 namespace orvo {
 namespace {
@@ -45,12 +46,13 @@ namespace {
 using Parameters = std::vector<std::string>;
 using Keys = std::vector<std::pair<ConfigKey, std::string>>;
 
-constexpr const char* kProgramDir = "/opt/orvo/";
-constexpr const char* kUserConfig = "/home/u/.config/orvo/";
-constexpr const char* kUserIni = "/home/u/.config/orvo/ORVO.INI";
-constexpr const char* kProgramIni = "/opt/orvo/ORVO.INI";
-constexpr const char* kOwnTree = "/home/u/texfiles/";
-constexpr const char* kLaunchFolder = "/launch/";
+using Rig = test::StartupRig;
+using test::kLaunchFolder;
+using test::kOwnTree;
+using test::kProgramDir;
+using test::kProgramIni;
+using test::kUserConfig;
+using test::kUserIni;
 
 // A configuration of a machine that has been set up: TeX in /usr, the own
 // tree, a main file and a current file that all exist.
@@ -67,69 +69,6 @@ Keys operator+(Keys keys, const Keys& more) {
     return keys;
 }
 
-// Every service of one start-up, with the machine described above.
-struct Rig {
-    FakeFileSystem files;
-    FakeEnvironment environment;
-    FakeUserInteraction ui;
-    FakeDesktop desktop;
-    FakeProgramOutput programs;
-    FakeMainWindowView view;
-    Workbench workbench;
-    // The parts above core, wired as the application wires them.
-    DetectedFirstRunDefaults firstRunDefaults {files, environment, programs};
-    NullOwnTreeDatabase ownTree;
-    EditorProfileService editorProfile {workbench, {files, environment, ui, view}};
-    EditorProfileSection profileSection;
-    const ConfigSectionWriter* configSections[1] = {&profileSection};
-    NullAutoSave autoSave;
-    NullSessionJobs noJobs;
-    SessionJobs* sessionJobs = &noJobs;
-    FakeConsolePort console;
-    FakeJobActions jobActions;
-    NullMainWindowShell shell;
-    NullHelpAndSupport help;
-    std::unique_ptr<Startup> startup;
-
-    Rig() {
-        environment.variables = {{"HOME", "/home/u"}, {"PATH", "/usr/bin:/bin"}};
-        for (const char* folder : {"/opt/orvo", "/usr/bin", "/usr/share/texlive", kOwnTree, kLaunchFolder})
-            files.addDirectory(folder);
-        files.addFile("/docs/paper.tex", "\\documentclass{article}");
-        files.addFile("/docs/chap1.tex", "\\section{One}");
-        // The utilities list every start-up reads; its absence is reported.
-        files.addFile("/opt/orvo/US_UTILS.LST", "Run a program\n&run\n");
-        files.current = "/launch";
-    }
-
-    void writeConfig(const std::string& path, const Keys& keys) {
-        IniDocument document;
-        for (const auto& [key, value] : keys) document.writeString(key.section, key.name, value);
-        files.addFile(path, document.text());
-    }
-
-    std::string written(const std::string& path, ConfigKey key) const {
-        auto text = files.readFile(path);
-        return text ? IniDocument(*text).readString(key.section, key.name, "<absent>") : "<no file>";
-    }
-
-    StartupOutcome start(Parameters parameters = {}) {
-        startup = std::make_unique<Startup>(workbench, view, services(), ports(), CommandLine {std::move(parameters)});
-        return startup->createMainWindow(kProgramDir);
-    }
-
-    StartupServices services() { return {files, environment, ui, desktop, programs}; }
-    StartupPorts ports() {
-        return {firstRunDefaults, ownTree, editorProfile, autoSave, *sessionJobs, console, jobActions, shell, help,
-                configSections};
-    }
-
-    std::vector<std::string> messages() const {
-        std::vector<std::string> texts;
-        for (const Message& message : ui.shown) texts.push_back(message.text);
-        return texts;
-    }
-};
 
 // --- Where ConfigFile is found -------------------------------------------
 
