@@ -150,9 +150,10 @@ void UtilityDispatcher::runTemplate(std::string_view value) {
     const std::string program = words[0];
     for (std::string& argument : expandedWords(parts.arguments, templateValuesOf(w))) words.push_back(std::move(argument));
 
-    if (script || (marks.fourDos && (kind == ".COM" || kind == ".EXE" || services_.shell.isProgram(program)))) {
+    const bool startable = !script && (kind == ".COM" || kind == ".EXE" || services_.shell.isProgram(program));
+    if (script || (marks.fourDos && startable)) {
         services_.launcher.run(JobCommand(joinedWords(words), marks), false);
-    } else if (kind == ".COM" || kind == ".EXE" || services_.shell.isProgram(program)) {
+    } else if (startable) {
         services_.launcher.startDirect(joinedWords(words), false);
     } else {
         // A document opens in its program, with its own folder as the working
